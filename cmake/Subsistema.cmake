@@ -1,0 +1,46 @@
+# Helpers shared by the subsystems' build files.
+#
+# subsistema_core(<name> LIBS <libs...>)
+#   Library <name> from every .cpp directly in src/<name>/ and its non-window
+#   subfolders (everything except src/<name>/ventanas/). Never links Qt Widgets.
+# subsistema_ventanas(<name> LIBS <libs...>)
+#   Library <name>_ventanas from src/<name>/ventanas/*.cpp, with Qt Widgets.
+# pruebas(<target> SOURCES <files...> LIBS <libs...> [QT])
+#   GoogleTest binary registered with CTest. QT selects the offscreen
+#   QApplication main; otherwise a plain main without any display.
+
+function(subsistema_core name)
+  cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE fuentes CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(FILTER fuentes EXCLUDE REGEX "/ventanas/")
+  list(FILTER fuentes EXCLUDE REGEX "/main\\.cpp$")
+  add_library(${name} STATIC ${fuentes})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${A_LIBS})
+endfunction()
+
+function(subsistema_ventanas name)
+  cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE fuentes CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ventanas/*.cpp
+                                               ${CMAKE_CURRENT_SOURCE_DIR}/ventanas/*.h
+                                               ${CMAKE_CURRENT_SOURCE_DIR}/ventanas/*.qrc)
+  add_library(${name}_ventanas STATIC ${fuentes})
+  set_target_properties(${name}_ventanas PROPERTIES AUTOMOC ON AUTORCC ON)
+  target_include_directories(${name}_ventanas PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name}_ventanas PUBLIC ${name} Qt6::Widgets ${A_LIBS})
+endfunction()
+
+function(pruebas target)
+  cmake_parse_arguments(A "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${A_SOURCES})
+  if(A_QT)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON)
+    target_link_libraries(${target} PRIVATE prueba_main_qt)
+  else()
+    target_link_libraries(${target} PRIVATE prueba_main)
+  endif()
+  target_link_libraries(${target} PRIVATE ${A_LIBS} prueba_apoyo GTest::gtest GTest::gmock)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;UT_VORNA_BIN=$<TARGET_FILE_DIR:ut_vorna>")
+endfunction()

@@ -1,0 +1,51 @@
+#include "sivlib/ModeloVentana.h"
+
+#include <algorithm>
+
+#include "sivlib/Texto.h"
+
+ControlVentana& ModeloVentana::Agregar(ControlVentana c) {
+  // Controls are looked up by reference; reserve generously so that adding
+  // a few more never moves the existing ones after a window has bound them.
+  if (controles_.capacity() == 0) controles_.reserve(128);
+  controles_.push_back(std::move(c));
+  return controles_.back();
+}
+
+ControlVentana* ModeloVentana::Control(std::string_view nombre, int indice) {
+  for (auto& c : controles_)
+    if (c.indice == indice && texto::IgualesSinCaso(c.nombre, nombre)) return &c;
+  return nullptr;
+}
+
+const ControlVentana* ModeloVentana::Control(std::string_view nombre, int indice) const {
+  return const_cast<ModeloVentana*>(this)->Control(nombre, indice);
+}
+
+std::vector<ControlVentana*> ModeloVentana::Familia(std::string_view nombre) {
+  std::vector<ControlVentana*> r;
+  for (auto& c : controles_)
+    if (c.indice >= 0 && texto::IgualesSinCaso(c.nombre, nombre)) r.push_back(&c);
+  std::sort(r.begin(), r.end(), [](auto* a, auto* b) { return a->indice < b->indice; });
+  return r;
+}
+
+void ModeloVentana::FijarTexto(ControlVentana& c, std::string texto) {
+  c.texto = std::move(texto);
+  Notificar(c);
+}
+
+void ModeloVentana::FijarValor(ControlVentana& c, int valor) {
+  c.valor = valor;
+  Notificar(c);
+}
+
+void ModeloVentana::FijarListIndex(ControlVentana& c, int indice) {
+  c.listIndex = indice;
+  if (indice >= 0 && size_t(indice) < c.lista.size()) c.texto = c.lista[size_t(indice)];
+  Notificar(c);
+}
+
+void ModeloVentana::Notificar(const ControlVentana& c) {
+  for (auto& f : oyentes_) f(c);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The state a window holds for the program's logic, without any widget:
+// its controls in the window's order with their names, kinds, family index,
+// key (Tag), data kind and values. The Qt window mirrors it (it listens for
+// changes and writes the operator's edits back); the unattended run and the
+// tests use it alone. Window-state persistence works on this model.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct ControlVentana {
+  std::string nombre;     // control name, e.g. "TxtFields", "chkVTA", "lblInfo"
+  std::string tipo;       // the suite's type name: "TextBox", "CheckBox", "OptionButton", "ComboBox", "Label", "CommandButton"
+  int indice = -1;        // index inside a control family; -1 when not part of one
+  std::string tag;        // key of a keyed text box
+  std::string tipoDato;   // data kind of a text box: "FECHA", "FMTHORA", ...
+  std::string dataField;  // the control's data field
+  std::string texto;      // Text of a text box or combo box, Caption of a label or button
+  int valor = 0;          // CheckBox 0/1/2; OptionButton 0 or 1 (selected)
+  int listIndex = -1;     // ComboBox selected position
+  std::vector<std::string> lista;  // ComboBox items
+  std::string ayuda;      // tool-tip text
+  bool habilitado = true;
+  bool visible = true;
+};
+
+class ModeloVentana {
+ public:
+  explicit ModeloVentana(std::string nombre) : nombre_(std::move(nombre)) {}
+  ModeloVentana(const ModeloVentana&) = delete;
+  ModeloVentana& operator=(const ModeloVentana&) = delete;
+
+  const std::string& Nombre() const { return nombre_; }
+  std::string caption;  // the window's title
+
+  // Adds a control at the end of the window's control order.
+  ControlVentana& Agregar(ControlVentana c);
+  std::vector<ControlVentana>& Controles() { return controles_; }
+  const std::vector<ControlVentana>& Controles() const { return controles_; }
+  // The control of that name (ignoring case) and index (-1: not in a family); null when absent.
+  ControlVentana* Control(std::string_view nombre, int indice = -1);
+  const ControlVentana* Control(std::string_view nombre, int indice = -1) const;
+  // Members of a family in index order.
+  std::vector<ControlVentana*> Familia(std::string_view nombre);
+
+  // Changes that the window must show go through these, which notify listeners.
+  void FijarTexto(ControlVentana& c, std::string texto);
+  void FijarValor(ControlVentana& c, int valor);
+  void FijarListIndex(ControlVentana& c, int indice);
+  void Notificar(const ControlVentana& c);
+  // Registers a listener; called after every change made through the setters above.
+  void AlCambiar(std::function<void(const ControlVentana&)> f) { oyentes_.push_back(std::move(f)); }
+
+ private:
+  std::string nombre_;
+  std::vector<ControlVentana> controles_;
+  std::vector<std::function<void(const ControlVentana&)>> oyentes_;
+};

@@ -1,0 +1,20 @@
+#pragma once
+// The error log PXERR.LOG: one line per answered dialog, in the ANSI code
+// page, CR LF ended, appended. Layout:
+//   mm-dd-yyyy hh:mm:ss Rutina: <- routine> Mensaje <message> Respondió : <word>
+#include <string>
+
+#include "sivlib/FechaHora.h"
+
+namespace registro {
+
+// The word written for an answer code (1 OK "", 2 "Cancelar", 3 "Abortar",
+// 4 "Reintentar", 5 "Ignorar", 6 "Sí", 7 "No"); empty for other codes.
+std::string PalabraRespuesta(int codigo);
+// The log line without its line end; `rutina` empty gives no routine part.
+std::string Linea(const FechaHora& momento, const std::string& rutina, const std::string& mensaje, int codigo);
+// Appends `linea` + CR LF (converted to the ANSI code page), creating the
+// file when missing. Every failure is swallowed; returns whether it was written.
+bool Anexar(const std::string& ruta, const std::string& linea);
+
+}  // namespace registro

@@ -1,0 +1,42 @@
+#include "support/CarpetaPrueba.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "sivlib/OperadorDesatendido.h"
+
+CarpetaPrueba::CarpetaPrueba() {
+  std::string plantilla = (std::filesystem::temp_directory_path() / "ut_vorna_prueba_XXXXXX").string();
+  char* r = mkdtemp(plantilla.data());
+  ruta_ = std::string(r ? r : plantilla.c_str()) + "/";
+}
+
+CarpetaPrueba::~CarpetaPrueba() {
+  std::error_code ec;
+  std::filesystem::remove_all(ruta_, ec);
+}
+
+std::string LeerArchivo(const std::string& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+void EscribirArchivo(const std::string& ruta, const std::string& bytes) {
+  std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
+  f << bytes;
+}
+
+bool Existe(const std::string& ruta) {
+  struct stat st {};
+  return stat(ruta.c_str(), &st) == 0;
+}
+
+OperadorDePrueba::OperadorDePrueba() : op_(std::make_shared<OperadorGuionado>()) { FijarOperador(op_); }
+
+OperadorDePrueba::~OperadorDePrueba() { FijarOperador(std::make_shared<OperadorDesatendido>()); }

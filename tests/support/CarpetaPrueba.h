@@ -1,0 +1,38 @@
+#pragma once
+// Test helpers: a fresh folder removed at the end of the test, file
+// reading/writing, and the scripted operator installed for the test.
+#include <memory>
+#include <string>
+
+#include "sivlib/OperadorGuionado.h"
+
+class CarpetaPrueba {
+ public:
+  CarpetaPrueba();
+  ~CarpetaPrueba();
+  CarpetaPrueba(const CarpetaPrueba&) = delete;
+  CarpetaPrueba& operator=(const CarpetaPrueba&) = delete;
+  // The folder, with its final "/".
+  const std::string& Ruta() const { return ruta_; }
+  std::string operator/(const std::string& nombre) const { return ruta_ + nombre; }
+
+ private:
+  std::string ruta_;
+};
+
+std::string LeerArchivo(const std::string& ruta);           // bytes as stored
+void EscribirArchivo(const std::string& ruta, const std::string& bytes);
+bool Existe(const std::string& ruta);
+
+// Installs a scripted operator for the lifetime of the object and puts the
+// previous one back afterwards.
+class OperadorDePrueba {
+ public:
+  OperadorDePrueba();
+  ~OperadorDePrueba();
+  OperadorGuionado& operator*() { return *op_; }
+  OperadorGuionado* operator->() { return op_.get(); }
+
+ private:
+  std::shared_ptr<OperadorGuionado> op_;
+};

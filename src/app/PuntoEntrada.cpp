@@ -1,14 +1,91 @@
 #include "app/PuntoEntrada.h"
 
 #include <cstdio>
-#include <cstring>
+#include <memory>
+#include <string>
 
+#include "app/Ayuda.h"
 #include "app/EstadoSalida.h"
+#include "app/IniciarSesion.h"
+#include "app/InstanciaActiva.h"
+#include "app/LineaLanzamiento.h"
+#include "app/Modos.h"
+#include "app/Pantalla.h"
+#include "sivlib/Entorno.h"
+#include "sivlib/OperadorDesatendido.h"
+#include "sivlib/Texto.h"
+#include "sivlib/Utiles.h"
+#include "sivlib/ValoresGlobales.h"
+
+namespace {
+
+std::string Cola(int argc, char** argv) {
+  std::string cola;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) cola += ' ';
+    cola += argv[i];
+  }
+  return cola;
+}
+
+// Messages of a run without an operator go to standard error and to the
+// error log in the application folder.
+void UsarOperadorDesatendido() {
+  FijarOperador(std::make_shared<OperadorDesatendido>([] {
+    const std::string carpeta = gCarpetaAplicacion.empty() ? CarpetaEjecutable() : gCarpetaAplicacion;
+    return ConBarraFinal(carpeta) + "PXERR.LOG";
+  }));
+}
+
+bool EsDesatendido(const std::string& parametro) { return texto::IgualesSinCaso(parametro, "1"); }
+
+}  // namespace
 
 int EjecutarPrograma(int argc, char** argv) {
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+  const std::string cola = Cola(argc, argv);
+  if (cola == "--version") {
     std::printf("ut_vorna %s\n", UT_VORNA_VERSION);
     return estado_salida::Exito;
   }
-  return estado_salida::SinVentana;
+  if (cola == "--help" || cola == "-h") {
+    std::fputs(TextoAyuda().c_str(), stdout);
+    return estado_salida::Exito;
+  }
+  if (cola.rfind("--", 0) == 0) {
+    std::fprintf(stderr, "ut_vorna: opcion desconocida: %s (ver ut_vorna --help)\n", cola.c_str());
+    return estado_salida::ErrorUso;
+  }
+  FijarLineaComandos(cola);
+
+  // The run mode is known from the command line before anything starts, so
+  // that an unattended run never creates a window, not even the refusal box.
+  const bool desatendidoPedido = EsDesatendido(ValorParametro(cola, clave_lanzamiento::ParametroAdicional, ""));
+  const bool conVentanas = HayPantalla() && !desatendidoPedido;
+  if (!conVentanas) UsarOperadorDesatendido();
+
+  std::unique_ptr<Modos> modos = CrearModos(conVentanas, argc, argv);
+
+  std::string nombre = kArchivoPrograma;
+  if (InstanciaActiva(nombre)) {
+    modos->AvisoSegundaInstancia(
+        "YA SE ESTÁ EJECUTANDO UNA INSTANCIA DE ESTE PROCESO, DEBE CERRAR LA ANTERIOR PARA PODER ABRIR UNA NUEVA",
+        "ATENCION", 10);
+    return estado_salida::SegundaInstancia;
+  }
+
+  std::string cadena;
+  const int inicio = modos->IniciarSesion(cadena);
+  if (inicio != estado_salida::Exito) return inicio;
+
+  if (EsDesatendido(gParametroAdicional)) {
+    UsarOperadorDesatendido();
+    gEjecucionDesatendida = true;
+    return modos->EjecutarDesatendido();
+  }
+  if (!conVentanas) {
+    std::fprintf(stderr, "ut_vorna: no hay pantalla disponible para la ventana principal "
+                         "(use @ParametroAdicional=1 para la ejecucion desatendida)\n");
+    return estado_salida::SinVentana;
+  }
+  return modos->EjecutarInteractivo();
 }

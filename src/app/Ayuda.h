@@ -1,0 +1,4 @@
+#pragma once
+#include <string>
+// Text printed by `ut_vorna --help`.
+std::string TextoAyuda();

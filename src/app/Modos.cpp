@@ -1,0 +1,28 @@
+#include "app/Modos.h"
+
+#include <cstdio>
+
+#include "app/EstadoSalida.h"
+#include "app/IniciarSesion.h"
+#include "sivlib/Operador.h"
+
+void Modos::AvisoSegundaInstancia(const std::string& mensaje, const std::string& titulo, int) {
+  operador().Mensaje(mensaje, botones::OK, titulo);
+}
+
+int Modos::IniciarSesion(std::string& cadenaConexion) {
+  ::IniciarSesion(false, "", cadenaConexion, 3);
+  return estado_salida::Exito;
+}
+
+int Modos::EjecutarDesatendido() {
+  operador().Mensaje("La generacion de archivos todavia no esta disponible en esta version.", botones::OK,
+                     "Aviso al operador");
+  return estado_salida::FalloGeneracion;
+}
+
+int Modos::EjecutarInteractivo() {
+  operador().Mensaje("La ventana principal todavia no esta disponible en esta version.", botones::OK,
+                     "Aviso al operador");
+  return estado_salida::SinVentana;
+}

@@ -1,0 +1,36 @@
+// The entry point's modes with windows: the refusal box and (later) the
+// main window run inside a QApplication created only here.
+#include <QApplication>
+#include <memory>
+
+#include "app/Modos.h"
+#include "app/ventanas/FrmMsgBox.h"
+#include "sivlib/ventanas/OperadorQt.h"
+
+namespace {
+
+class ModosVentanas : public Modos {
+ public:
+  ModosVentanas(int& argc, char** argv) : app_(argc, argv) {
+    QApplication::setApplicationName("ut_vorna");
+    FijarOperador(std::make_shared<OperadorQt>());
+  }
+
+  void AvisoSegundaInstancia(const std::string& mensaje, const std::string& titulo, int espera) override {
+    FrmMsgBox box;
+    box.Mensaje = QString::fromStdString(mensaje);
+    box.Titulo = QString::fromStdString(titulo);
+    box.Espera = qint16(espera);
+    box.exec();
+  }
+
+ private:
+  QApplication app_;
+};
+
+}  // namespace
+
+std::unique_ptr<Modos> CrearModos(bool conVentanas, int& argc, char** argv) {
+  if (!conVentanas) return std::make_unique<Modos>();
+  return std::make_unique<ModosVentanas>(argc, argv);
+}

@@ -18,6 +18,5 @@ class Modos {
   virtual int EjecutarInteractivo();
 };
 
-// Window-free modes, or the Qt ones when `conVentanas` (defined by the
-// program's window library).
-std::unique_ptr<Modos> CrearModos(bool conVentanas, int& argc, char** argv);
+// Makes the modes of a run: window-free, or with windows when `conVentanas`.
+using FabricaModos = std::unique_ptr<Modos> (*)(bool conVentanas, int& argc, char** argv);

@@ -41,7 +41,7 @@ bool EsDesatendido(const std::string& parametro) { return texto::IgualesSinCaso(
 
 }  // namespace
 
-int EjecutarPrograma(int argc, char** argv) {
+int EjecutarPrograma(int argc, char** argv, FabricaModos crearModos) {
   const std::string cola = Cola(argc, argv);
   if (cola == "--version") {
     std::printf("ut_vorna %s\n", UT_VORNA_VERSION);
@@ -63,7 +63,7 @@ int EjecutarPrograma(int argc, char** argv) {
   const bool conVentanas = HayPantalla() && !desatendidoPedido;
   if (!conVentanas) UsarOperadorDesatendido();
 
-  std::unique_ptr<Modos> modos = CrearModos(conVentanas, argc, argv);
+  std::unique_ptr<Modos> modos = crearModos(conVentanas, argc, argv);
 
   std::string nombre = kArchivoPrograma;
   if (InstanciaActiva(nombre)) {

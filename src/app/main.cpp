@@ -1,4 +1,5 @@
 // ut_vorna: the data unifier's executable.
 #include "app/PuntoEntrada.h"
+#include "app/ventanas/ModosVentanas.h"
 
-int main(int argc, char** argv) { return EjecutarPrograma(argc, argv); }
+int main(int argc, char** argv) { return EjecutarPrograma(argc, argv, CrearModos); }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "app/Modos.h"
+#include "app/ventanas/ModosVentanas.h"
 #include "app/ventanas/FrmMsgBox.h"
 #include "sivlib/ventanas/OperadorQt.h"
 

@@ -59,9 +59,15 @@ class Conexion {
   // and turning an engine outcome into the ADO error (records go to Errors).
   Motor* motor() { return motor_.get(); }
   ErrorSistema Registrar(const Resultado& r);
+  // Recordsets reading from this connection: closing the connection closes
+  // them first, as ADO does, so no cursor outlives its engine.
+  void Vincular(Recordset* rs);
+  void Desvincular(Recordset* rs);
 
  private:
   ErrorSistema Cerrada() const;  // the error of a call on a closed connection
+  void CerrarRecordsets();
   std::unique_ptr<Motor> motor_;
   std::string baseDatos_;
+  std::vector<Recordset*> recordsets_;
 };

@@ -102,10 +102,10 @@ class DB_Dll {
                             std::optional<int> Tipo = std::nullopt, const std::string& Condicion = {},
                             ErrorSistema* error = nullptr);
   // Members of the interface without a body.
-  void QConsulta(const Variant& TB, const Variant& Rsp, const Variant& Cl1, const Variant& Cl2,
-                 const Variant& CmpDisplay, const Variant& SQLWHERE) {}
-  void QGridConsulta(const Variant& Sentencia, const Variant& CampoDevuelto1, const Variant& gCnnString,
-                     const Variant& CampoDevuelto2, const Variant& CampoDevuelto3) {}
+  void QConsulta(const Variant& /*TB*/, const Variant& /*Rsp*/, const Variant& /*Cl1*/, const Variant& /*Cl2*/,
+                 const Variant& /*CmpDisplay*/, const Variant& /*SQLWHERE*/) {}
+  void QGridConsulta(const Variant& /*Sentencia*/, const Variant& /*CampoDevuelto1*/, const Variant& /*gCnnString*/,
+                     const Variant& /*CampoDevuelto2*/, const Variant& /*CampoDevuelto3*/) {}
 
   // ---- Statement execution ----
   // Runs statements that return no rows for the caller (or whole scripts);
@@ -158,9 +158,16 @@ class DB_Dll {
   std::string RutaRegistro() const;
 
  private:
-  friend class PasosEjecucion;
   void EjecutarConTitulo(std::string& SentenciaSQL, long& RecordsAffected, Recordset* Lrcs,
-                         const std::string& titulo);
+                         const std::string& titulo, Conexion& listaErrores);
+  ErrorSistema DividirOracle(std::string& SentenciaSQL, long& RecordsAffected);
+  bool PedirCredenciales();
+  bool ExisteEnTablaComun(bool conTop, const std::string& Tabla, const std::string& ValorBuscado,
+                          const std::string& Campo, Recordset* Lrcs, std::optional<int> Tipodato,
+                          const std::string& Condicion, bool SoloLectura);
+  Variant BuscaExtremo(const std::string& funcion, const std::string& alias, const std::string& QueTabla,
+                       const std::string& QueCampo, const std::string& desdeTabla, std::optional<std::string> Condicion,
+                       bool reglaCeros, bool comoLeido, bool recortar, ErrorSistema* error);
 };
 
 // The shared instance (created on first use, never released) and the

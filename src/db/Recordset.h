@@ -45,8 +45,10 @@ class Recordset {
   // Fails with 3219 while an edit is pending (as ADO does); CancelUpdate first.
   ErrorSistema Close();
   long State() const;
+  // ADO's BOF / EOF (EOF itself is a macro of the C library, hence Eof).
   bool BOF() const { return bof_; }
-  bool EOF() const { return eof_; }
+  bool Bof() const { return bof_; }
+  bool Eof() const { return eof_; }
   ErrorSistema MoveNext();
   const std::string& Source() const { return origen_; }
 
@@ -71,6 +73,8 @@ class Recordset {
   void AbrirSobre(std::unique_ptr<Cursor> cursor, Conexion* conexion, const std::string& origen);
 
  private:
+  friend class Conexion;
+  void Soltar();                       // the connection closes under the recordset
   ErrorSistema Leer();                 // loads the next row of the cursor
   ErrorSistema Editable() const;       // 3251 unless the recordset may change rows
   std::string TablaOrigen() const;     // the single table of the SELECT
@@ -79,6 +83,8 @@ class Recordset {
   Conexion* conexion_ = nullptr;
   std::unique_ptr<Cursor> cursor_;
   std::vector<Campo> campos_;
+  std::vector<Variant> filaPrevia_;    // the current row while AddNew is pending
+  bool bofPrevio_ = true, eofPrevio_ = true;
   std::string origen_;
   bool abierto_ = false, bof_ = true, eof_ = true;
   long edicion_ = edicion_ado::Ninguna;

@@ -291,7 +291,10 @@ ValorJson LectorJson::LeerNumero(size_t& p) {
   SaltarBlancos(p);
   const size_t inicio = p;
   while (p < t_.size() && t_[p] != '\0' && std::strchr(kCaracteresDeNumero, t_[p]) != nullptr) ++p;
-  if (p >= t_.size()) return ValorJson();
+  // Nothing left to read is the empty value. A number cut short by the end
+  // of the text is still the number it reads: the missing bracket that
+  // follows is reported on its own, and the value is not lost.
+  if (p == inicio && p >= t_.size()) return ValorJson();
   ErrorSistema error;
   auto numero = Decimal::DesdeTexto(t_.substr(inicio, p - inicio), regional::SeparadorDecimal(), &error);
   if (!numero) {

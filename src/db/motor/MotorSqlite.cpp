@@ -1,0 +1,214 @@
+#include "db/motor/MotorSqlite.h"
+
+#include <filesystem>
+
+#include "db/motor/ArchivoSqlite.h"
+#include "db/motor/ConexionSqlite.h"
+#include "db/motor/CursorSqlite.h"
+#include "db/motor/EleccionMotor.h"
+#include "db/motor/ErroresSqlite.h"
+#include "db/motor/dialecto_sqlite/Lote.h"
+#include "db/motor/funciones_sqlite/FuncionesSqlite.h"
+#include "sivlib/Texto.h"
+
+using namespace dialecto_sqlite;
+
+namespace {
+
+constexpr int kEsperaPorDefecto = 30;  // ADO's default command time-out, seconds
+
+Resultado Cerrada() {
+  Resultado r;
+  r.numero = ado::ObjetoCerrado;
+  r.descripcion = "Operation is not allowed when the object is closed.";
+  r.origen = "ADODB.Connection";
+  return r;
+}
+
+class MotorSqlite : public Motor {
+ public:
+  Resultado Abrir(const std::string& cadena, const std::string&, const std::string&) override {
+    Cerrar();
+    const std::string nombre = BaseDeCadena(cadena);
+    const std::string ruta = RutaBaseSqlite(nombre);
+    std::error_code ec;
+    if (nombre.empty() || !std::filesystem::is_regular_file(ruta, ec)) return BaseInexistente(nombre);
+    auto c = std::make_shared<ConexionSqlite>();
+    int rc = sqlite3_open_v2(ruta.c_str(), &c->db, SQLITE_OPEN_READWRITE, nullptr);
+    // A file that is not a database shows only at its first read.
+    if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+      Resultado r = ErrorSqlite(c->db, rc, "");
+      r.errores.insert(r.errores.begin(), BaseInexistente(nombre).errores.front());
+      return r;
+    }
+    sqlite3_extended_result_codes(c->db, 1);
+    RegistrarFuncionesSqlServer(c->db);
+    conexion_ = std::move(c);
+    FijarTiempoEspera(espera_);
+    if (EsRutaDeBase(nombre)) RecordarBasePrincipal(ruta);
+    return {};
+  }
+
+  void Cerrar() override {
+    conexion_.reset();
+    nivelTransaccion_ = 0;
+  }
+
+  bool Abierto() const override { return conexion_ != nullptr; }
+
+  Resultado Ejecutar(const std::string& sql, std::unique_ptr<Cursor>* cursor, long* filasAfectadas) override {
+    if (cursor) cursor->reset();
+    if (filasAfectadas) *filasAfectadas = -1;
+    if (!conexion_) return Cerrada();
+    const std::vector<Sentencia> lote = TraducirLote(sql);
+    long afectadas = -1;
+    for (size_t i = 0; i < lote.size(); ++i) {
+      const bool ultima = i + 1 == lote.size();
+      Resultado r = EjecutarUna(lote[i], ultima ? cursor : nullptr, afectadas);
+      if (!r.Ok()) return r;
+    }
+    if (filasAfectadas) *filasAfectadas = afectadas;
+    return {};
+  }
+
+  // SQL Server nests BEGIN TRANSACTION: only the outermost COMMIT commits,
+  // and a ROLLBACK undoes everything.
+  Resultado ComenzarTransaccion() override {
+    if (!conexion_) return Cerrada();
+    SincronizarTransaccion();
+    if (nivelTransaccion_ == 0) {
+      Resultado r = Directa("BEGIN");
+      if (!r.Ok()) return r;
+    }
+    ++nivelTransaccion_;
+    return {};
+  }
+
+  Resultado ConfirmarTransaccion() override {
+    if (!conexion_) return Cerrada();
+    SincronizarTransaccion();
+    if (nivelTransaccion_ == 0)
+      return ErrorMotor(ado::ErrorNoEspecificado, 3902, "25000",
+                        "The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION.");
+    if (nivelTransaccion_ == 1) {
+      Resultado r = Directa("COMMIT");
+      if (!r.Ok()) return r;
+    }
+    --nivelTransaccion_;
+    return {};
+  }
+
+  Resultado DeshacerTransaccion() override {
+    if (!conexion_) return Cerrada();
+    SincronizarTransaccion();
+    if (nivelTransaccion_ == 0)
+      return ErrorMotor(ado::ErrorNoEspecificado, 3903, "25000",
+                        "The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION.");
+    nivelTransaccion_ = 0;
+    return Directa("ROLLBACK");
+  }
+
+  Resultado Tablas(std::vector<std::string>& nombres) override {
+    nombres.clear();
+    return Lista("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') AND name NOT LIKE 'sqlite_%' "
+                 "ORDER BY name",
+                 {}, 0, nombres);
+  }
+
+  Resultado Columnas(const std::string&, const std::string& tabla, std::vector<std::string>& nombres) override {
+    nombres.clear();
+    std::string t = tabla;
+    if (texto::EmpiezaSinCaso(t, "dbo.")) t.erase(0, 4);
+    return Lista("SELECT name FROM pragma_table_info(?1)", t, 0, nombres);
+  }
+
+  // One file is one database: there is no catalog to change to.
+  Resultado FijarBaseDatos(const std::string&) override { return conexion_ ? Resultado{} : Cerrada(); }
+
+  void FijarTiempoEspera(int segundos) override {
+    // ADO's 0 means "wait as long as it takes"; a lock still must not hang
+    // the program for ever, so it becomes ten minutes.
+    espera_ = segundos > 0 ? segundos : 600;
+    if (conexion_) sqlite3_busy_timeout(conexion_->db, espera_ * 1000);
+  }
+  void FijarTiempoConexion(int) override {}
+  void FijarNivelAislamiento(int) override {}
+
+ private:
+  static Resultado BaseInexistente(const std::string& nombre) {
+    return ErrorMotor(ado::ErrorNoEspecificado, 4060, "42000",
+                      "Cannot open database \"" + nombre + "\" requested by the login. The login failed.");
+  }
+
+  // SQLite ends a transaction by itself after some failures.
+  void SincronizarTransaccion() {
+    if (sqlite3_get_autocommit(conexion_->db)) nivelTransaccion_ = 0;
+  }
+
+  Resultado Directa(const char* sql) {
+    const int rc = sqlite3_exec(conexion_->db, sql, nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK ? Resultado{} : ErrorSqlite(conexion_->db, rc, sql);
+  }
+
+  Resultado EjecutarUna(const Sentencia& s, std::unique_ptr<Cursor>* cursor, long& afectadas) {
+    switch (s.clase) {
+      case ClaseSentencia::Comenzar: return ComenzarTransaccion();
+      case ClaseSentencia::Confirmar: return ConfirmarTransaccion();
+      case ClaseSentencia::Deshacer: return DeshacerTransaccion();
+      case ClaseSentencia::SinEfecto: return {};
+      case ClaseSentencia::CrearBase: return CrearBaseSqlite(s.texto);
+      case ClaseSentencia::Sql: break;
+    }
+    sqlite3_stmt* st = nullptr;
+    const char* resto = nullptr;
+    int rc = sqlite3_prepare_v2(conexion_->db, s.texto.c_str(), int(s.texto.size()), &st, &resto);
+    if (rc != SQLITE_OK) return ErrorSqlite(conexion_->db, rc, s.original);
+    if (!st) return {};  // only blanks or comments
+    const bool devuelveFilas = sqlite3_column_count(st) > 0;
+    rc = sqlite3_step(st);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+      Resultado r = ErrorSqlite(conexion_->db, rc, s.original);
+      sqlite3_finalize(st);
+      return r;
+    }
+    if (devuelveFilas && cursor) {
+      *cursor = std::make_unique<CursorSqlite>(conexion_, st, rc == SQLITE_ROW, s.original);
+      return {};
+    }
+    while (rc == SQLITE_ROW) rc = sqlite3_step(st);
+    Resultado r = rc == SQLITE_DONE ? Resultado{} : ErrorSqlite(conexion_->db, rc, s.original);
+    if (r.Ok() && !devuelveFilas && EsEscritura(s.original))
+      afectadas = (afectadas < 0 ? 0 : afectadas) + sqlite3_changes(conexion_->db);
+    sqlite3_finalize(st);
+    return r;
+  }
+
+  static bool EsEscritura(const std::string& sql) {
+    const std::string s = texto::RecortadoIzq(texto::ReemplazarTodo(texto::ReemplazarTodo(sql, "\r", " "), "\n", " "));
+    return texto::EmpiezaSinCaso(s, "INSERT") || texto::EmpiezaSinCaso(s, "UPDATE") ||
+           texto::EmpiezaSinCaso(s, "DELETE");
+  }
+
+  Resultado Lista(const char* sql, const std::string& parametro, int columna, std::vector<std::string>& out) {
+    if (!conexion_) return Cerrada();
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(conexion_->db, sql, -1, &st, nullptr);
+    if (rc != SQLITE_OK) return ErrorSqlite(conexion_->db, rc, sql);
+    if (!parametro.empty()) sqlite3_bind_text(st, 1, parametro.c_str(), -1, SQLITE_TRANSIENT);
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+      out.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, columna)));
+    Resultado r = rc == SQLITE_DONE ? Resultado{} : ErrorSqlite(conexion_->db, rc, sql);
+    sqlite3_finalize(st);
+    return r;
+  }
+
+  std::shared_ptr<ConexionSqlite> conexion_;
+  int nivelTransaccion_ = 0;
+  int espera_ = kEsperaPorDefecto;
+};
+
+}  // namespace
+
+std::unique_ptr<Motor> CrearMotorSqlite() { return std::make_unique<MotorSqlite>(); }

@@ -1,0 +1,31 @@
+#pragma once
+// A batch as the program sends it: several statements separated by ";" or
+// only by line breaks ("BEGIN TRANSACTION" CR CR "INSERT ..." CR "UPDATE ..."),
+// cut into statements and each one classified, the SQL ones translated.
+#include <string>
+#include <vector>
+
+namespace dialecto_sqlite {
+
+enum class ClaseSentencia {
+  Sql,               // run on SQLite (texto is the translated statement)
+  Comenzar,          // BEGIN TRAN / BEGIN TRANSACTION
+  Confirmar,         // COMMIT [TRAN | TRANSACTION | WORK]
+  Deshacer,          // ROLLBACK [TRAN | TRANSACTION | WORK]
+  SinEfecto,         // SET NOCOUNT ..., SET TRANSACTION ISOLATION ..., USE db, GO, PRINT
+  CrearBase,         // CREATE DATABASE name (texto is the name)
+};
+
+struct Sentencia {
+  ClaseSentencia clase;
+  std::string texto;     // translated SQL, or the database name
+  std::string original;  // the statement as it came
+};
+
+// The statements of a batch in order, in SQL Server's dialect.
+std::vector<std::string> DividirLote(const std::string& sql);
+Sentencia ClasificarSentencia(const std::string& sentencia);
+// Both: what the engine runs.
+std::vector<Sentencia> TraducirLote(const std::string& sql);
+
+}  // namespace dialecto_sqlite

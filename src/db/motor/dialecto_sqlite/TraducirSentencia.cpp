@@ -1,0 +1,20 @@
+#include "db/motor/dialecto_sqlite/Reglas.h"
+
+namespace dialecto_sqlite {
+
+std::string TraducirSentencia(const std::string& sql) {
+  std::vector<Token> t = Tokenizar(sql);
+  ReglaLiteralesN(t);
+  ReglaFechas(t);
+  ReglaCorchetes(t);
+  ReglaPropietario(t);
+  ReglaSugerencias(t);
+  ReglaNombresDeFuncion(t);
+  ReglaConversiones(t);
+  ReglaDeleteSinFrom(t);
+  ReglaSuma(t);
+  ReglaTop(t);  // last: a PERCENT limit copies the finished query
+  return Unir(t);
+}
+
+}  // namespace dialecto_sqlite

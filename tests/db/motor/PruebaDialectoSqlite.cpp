@@ -1,0 +1,164 @@
+// The SQLite rule set as a table: SQL Server text in, SQLite text out.
+#include <gtest/gtest.h>
+
+#include "db/motor/dialecto_sqlite/Lote.h"
+#include "db/motor/dialecto_sqlite/Reglas.h"
+
+using namespace dialecto_sqlite;
+
+namespace {
+
+struct Caso {
+  const char* sqlServer;
+  const char* sqlite;
+};
+
+void Verificar(std::initializer_list<Caso> casos) {
+  for (const auto& c : casos) EXPECT_EQ(TraducirSentencia(c.sqlServer), c.sqlite) << "de: " << c.sqlServer;
+}
+
+}  // namespace
+
+TEST(DialectoSqlite, Sugerencias) {
+  Verificar({
+      {"SELECT * FROM T with(nolock)  WHERE A = 1", "SELECT * FROM T   WHERE A = 1"},
+      {"SELECT * FROM T WITH ( NOLOCK ) WHERE A = 1", "SELECT * FROM T  WHERE A = 1"},
+      {"SELECT * FROM T With (NoLock, ROWLOCK)", "SELECT * FROM T "},
+      {"SELECT * FROM T (NOLOCK) a", "SELECT * FROM T  a"},
+      {"INSERT INTO T (A) VALUES ('with(nolock)')", "INSERT INTO T (A) VALUES ('with(nolock)')"},
+      {"INSERT INTO T (ROWLOCK) VALUES (1)", "INSERT INTO T (ROWLOCK) VALUES (1)"},
+  });
+}
+
+TEST(DialectoSqlite, Top) {
+  Verificar({
+      {"SELECT TOP 1 * FROM T ORDER BY A", "SELECT * FROM T ORDER BY A LIMIT 1"},
+      {"SELECT TOP 1  * FROM T   WHERE A = 1", "SELECT * FROM T   WHERE A = 1 LIMIT 1"},
+      {"select top 1 * from AUX_ERR ", "select * from AUX_ERR LIMIT 1 "},
+      {"SELECT DISTINCT TOP (5) A FROM T", "SELECT DISTINCT A FROM T LIMIT (5)"},
+      {"SELECT A, (SELECT TOP 1 B FROM U WHERE U.A = T.A ORDER BY B DESC) AS X FROM T",
+       "SELECT A, (SELECT B FROM U WHERE U.A = T.A ORDER BY B DESC LIMIT 1) AS X FROM T"},
+      {"SELECT TOP 100 PERCENT A FROM T ORDER BY A", "SELECT A FROM T ORDER BY A"},
+      {"SELECT TOP 50 PERCENT A FROM T",
+       "SELECT A FROM T LIMIT (SELECT CAST(COUNT(*) * 50 / 100.0 AS INTEGER) + (COUNT(*) * 50 / 100.0 > "
+       "CAST(COUNT(*) * 50 / 100.0 AS INTEGER)) FROM (SELECT A FROM T))"},
+      {"SELECT A FROM T WHERE B = 'TOP 5'", "SELECT A FROM T WHERE B = 'TOP 5'"},
+  });
+}
+
+TEST(DialectoSqlite, LiteralesNombresYPropietario) {
+  Verificar({
+      {"SELECT * FROM T WHERE TC IN (N'TK', n'FC')", "SELECT * FROM T WHERE TC IN ('TK', 'FC')"},
+      {"SELECT [Nombre Largo], [relative] FROM [dbo].[T]", "SELECT \"Nombre Largo\", \"relative\" FROM \"T\""},
+      {"SELECT dbo.V_MV_Stock.TC FROM DBO.V_MV_Stock", "SELECT V_MV_Stock.TC FROM V_MV_Stock"},
+      {"SELECT a.dbo FROM T a", "SELECT a.dbo FROM T a"},
+      {"SELECT 'dbo.T' FROM T", "SELECT 'dbo.T' FROM T"},
+      {"DELETE TA_CONFIG_FORM WHERE FORMULARIO = 'F'", "DELETE FROM TA_CONFIG_FORM WHERE FORMULARIO = 'F'"},
+      {"DELETE FROM T", "DELETE FROM T"},
+      {"delete  T", "delete FROM  T"},
+  });
+}
+
+TEST(DialectoSqlite, Fechas) {
+  Verificar({
+      {"SELECT * FROM T WHERE F>='09/12/2026' AND F<='9/1/2026'",
+       "SELECT * FROM T WHERE F>='2026-12-09' AND F<='2026-01-09'"},
+      {"INSERT INTO T (F) VALUES ('09/12/2026 14:05:00')", "INSERT INTO T (F) VALUES ('2026-12-09 14:05:00')"},
+      {"INSERT INTO T (F) VALUES ('03/05/24 14:07')", "INSERT INTO T (F) VALUES ('2024-05-03 14:07:00')"},
+      {"SELECT * FROM T WHERE F = #09/12/2026# ", "SELECT * FROM T WHERE F = '2026-12-09' "},
+      {"SELECT * FROM T WHERE C = '31/02/2026' OR C = '12/345' OR C = '2026-12-09'",
+       "SELECT * FROM T WHERE C = '31/02/2026' OR C = '12/345' OR C = '2026-12-09'"},
+  });
+}
+
+TEST(DialectoSqlite, Funciones) {
+  Verificar({
+      {"SELECT ISNULL(c.frecuencia,'0000000') as f FROM T", "SELECT IFNULL(c.frecuencia,'0000000') as f FROM T"},
+      {"SELECT LEFT(A, 2), Right (A, 1) FROM T LEFT JOIN U ON 1 = 1 WHERE A ISNULL",
+       "SELECT LEFT_TSQL(A, 2), RIGHT_TSQL (A, 1) FROM T LEFT JOIN U ON 1 = 1 WHERE A ISNULL"},
+      {"SELECT CONVERT(NVARCHAR, F, 103) FROM T", "SELECT CONVERTIR_TSQL('NVARCHAR', F, 103) FROM T"},
+      {"SELECT CONVERT(decimal(18,2), X) FROM T", "SELECT CONVERTIR_TSQL('decimal(18,2)', X) FROM T"},
+      {"SELECT CAST(A + 1 AS VARCHAR(10)) FROM T", "SELECT CONVERTIR_TSQL('VARCHAR(10)', SUMAR_TSQL(A, 1)) FROM T"},
+      {"SELECT CONVERT(INT, CAST(X AS money)) FROM T",
+       "SELECT CONVERTIR_TSQL('INT', CONVERTIR_TSQL('money', X)) FROM T"},
+  });
+}
+
+TEST(DialectoSqlite, SumaYConcatenacion) {
+  Verificar({
+      {"SELECT A.TC + A.ID AS T FROM A", "SELECT SUMAR_TSQL(A.TC, A.ID) AS T FROM A"},
+      {"SELECT 'x' + B + 'y' FROM T", "SELECT SUMAR_TSQL(SUMAR_TSQL('x', B), 'y') FROM T"},
+      {"SELECT A * B + C * D FROM T", "SELECT SUMAR_TSQL(A * B, C * D) FROM T"},
+      {"SELECT A - B + C FROM T", "SELECT SUMAR_TSQL(A - B, C) FROM T"},
+      {"SELECT A + B - C FROM T", "SELECT SUMAR_TSQL(A, B) - C FROM T"},
+      {"SELECT 1 + 2, -A + B FROM T", "SELECT 1 + 2, SUMAR_TSQL(-A, B) FROM T"},
+      {"SELECT LTRIM(A) + ISNULL(B, '') FROM T WHERE X = Y + 1",
+       "SELECT SUMAR_TSQL(LTRIM(A), IFNULL(B, '')) FROM T WHERE X = SUMAR_TSQL(Y, 1)"},
+      {"SELECT CASE WHEN A > 0 THEN 'D' ELSE 'V' END + (B + C) FROM T",
+       "SELECT SUMAR_TSQL(CASE WHEN A > 0 THEN 'D' ELSE 'V' END, (SUMAR_TSQL(B, C))) FROM T"},
+      {"SELECT A FROM T WHERE B = 'a+b'", "SELECT A FROM T WHERE B = 'a+b'"},
+  });
+}
+
+TEST(DialectoSqlite, ConsultaDeVentas) {
+  const std::string entrada =
+      " SELECT      dbo.V_MV_Stock.TC + DBO.V_MV_Stock.IDCOMPROBANTE AS TRANSACCION, "
+      "ISNULL(dbo.V_MV_Cpte.FECHA, dbo.V_MV_Stock.FECHA) AS Fecha,\r\n"
+      " (dbo.V_MV_Stock.IMPORTE_S_IVA * dbo.V_MV_Stock.Cantidad) - (dbo.V_MV_Stock.IMPORTE_S_IVA * "
+      "ISNULL(dbo.V_MV_Cpte.PorcDescuento1, 0)\r\n"
+      " / 100 * dbo.V_MV_Stock.Cantidad) AS ValorVenta\r\n"
+      " FROM         dbo.V_MV_Stock LEFT OUTER JOIN\r\n"
+      " dbo.V_MV_Cpte ON dbo.V_MV_Stock.TC = dbo.V_MV_Cpte.TC\r\n"
+      " WHERE     (dbo.V_MV_Stock.Anulado = 0) AND (dbo.V_MV_Stock.TC IN (N'TK', N'FC')) \r\n"
+      " AND (dbo.V_MV_Stock.FECHA>='01/12/2026' AND dbo.V_MV_Stock.FECHA<='04/12/2026') \r\n"
+      " order by Fecha,secuencia\r\n";
+  const std::string salida =
+      " SELECT      SUMAR_TSQL(V_MV_Stock.TC, V_MV_Stock.IDCOMPROBANTE) AS TRANSACCION, "
+      "IFNULL(V_MV_Cpte.FECHA, V_MV_Stock.FECHA) AS Fecha,\r\n"
+      " (V_MV_Stock.IMPORTE_S_IVA * V_MV_Stock.Cantidad) - (V_MV_Stock.IMPORTE_S_IVA * "
+      "IFNULL(V_MV_Cpte.PorcDescuento1, 0)\r\n"
+      " / 100 * V_MV_Stock.Cantidad) AS ValorVenta\r\n"
+      " FROM         V_MV_Stock LEFT OUTER JOIN\r\n"
+      " V_MV_Cpte ON V_MV_Stock.TC = V_MV_Cpte.TC\r\n"
+      " WHERE     (V_MV_Stock.Anulado = 0) AND (V_MV_Stock.TC IN ('TK', 'FC')) \r\n"
+      " AND (V_MV_Stock.FECHA>='2026-12-01' AND V_MV_Stock.FECHA<='2026-12-04') \r\n"
+      " order by Fecha,secuencia\r\n";
+  EXPECT_EQ(TraducirSentencia(entrada), salida);
+}
+
+TEST(DialectoSqlite, LoteSeparadoPorSaltosDeLinea) {
+  const auto s = DividirLote(
+      "BEGIN TRANSACTION \r\rINSERT INTO Control_Acceso (Maquina,Usuario) VALUES ('PC07','ANA')\r"
+      "UPDATE T\r SET A = 1\rWHERE B IN (SELECT B FROM U\rUNION\rSELECT C FROM V)\r"
+      "INSERT INTO W (A)\rSELECT A FROM T\rCOMMIT TRANSACTION\r");
+  ASSERT_EQ(s.size(), 5u);
+  EXPECT_EQ(s[0], "BEGIN TRANSACTION");
+  EXPECT_EQ(s[1], "INSERT INTO Control_Acceso (Maquina,Usuario) VALUES ('PC07','ANA')");
+  EXPECT_EQ(s[2], "UPDATE T\r SET A = 1\rWHERE B IN (SELECT B FROM U\rUNION\rSELECT C FROM V)");
+  EXPECT_EQ(s[3], "INSERT INTO W (A)\rSELECT A FROM T");
+  EXPECT_EQ(s[4], "COMMIT TRANSACTION");
+}
+
+TEST(DialectoSqlite, LoteConPuntoYComaYEnUnaLinea) {
+  EXPECT_EQ(DividirLote("BEGIN TRAN INSERT INTO T VALUES (1); DELETE T"),
+            (std::vector<std::string>{"BEGIN TRAN", "INSERT INTO T VALUES (1)", "DELETE T"}));
+  EXPECT_EQ(DividirLote("CREATE VIEW V AS\r\nSELECT A FROM T"),
+            (std::vector<std::string>{"CREATE VIEW V AS\r\nSELECT A FROM T"}));
+  EXPECT_EQ(DividirLote("SELECT * FROM T\r\n with(nolock)\r\nWHERE A = 'x;\r\nDELETE'"),
+            (std::vector<std::string>{"SELECT * FROM T\r\n with(nolock)\r\nWHERE A = 'x;\r\nDELETE'"}));
+}
+
+TEST(DialectoSqlite, ClasesDeSentencia) {
+  struct C {
+    const char* s;
+    ClaseSentencia clase;
+  } casos[] = {
+      {"BEGIN TRANSACTION", ClaseSentencia::Comenzar},  {"begin tran", ClaseSentencia::Comenzar},
+      {"COMMIT TRANSACTION", ClaseSentencia::Confirmar}, {"COMMIT", ClaseSentencia::Confirmar},
+      {"ROLLBACK TRAN", ClaseSentencia::Deshacer},       {"SET NOCOUNT ON", ClaseSentencia::SinEfecto},
+      {"USE PX_ESTADISTICAS", ClaseSentencia::SinEfecto}, {"CREATE DATABASE PX COLLATE X", ClaseSentencia::CrearBase},
+      {"SELECT 1", ClaseSentencia::Sql},
+  };
+  for (const auto& c : casos) EXPECT_EQ(ClasificarSentencia(c.s).clase, c.clase) << c.s;
+  EXPECT_EQ(ClasificarSentencia("CREATE DATABASE [PX] COLLATE X").texto, "PX");
+}

@@ -11,8 +11,13 @@ void Modos::AvisoSegundaInstancia(const std::string& mensaje, const std::string&
 }
 
 int Modos::IniciarSesion(std::string& cadenaConexion) {
-  ::IniciarSesion(false, "", cadenaConexion, 3);
-  return estado_salida::Exito;
+  if (::IniciarSesion(false, "", cadenaConexion, 3)) return estado_salida::Exito;
+  // An operator has already seen the database layer's messages; a run
+  // nobody watches records why it ended.
+  if (!operador().Interactivo())
+    operador().Mensaje("No se pudo abrir la conexion con la base de datos. El proceso termina.",
+                       botones::OK | botones::Critico, "Aviso al operador");
+  return estado_salida::SinConexion;
 }
 
 int Modos::EjecutarDesatendido() {

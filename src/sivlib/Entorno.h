@@ -11,7 +11,8 @@ std::string UsuarioSistema();
 std::string CarpetaTemporal();
 // Opens a file with the program the desktop associates with it (xdg-open),
 // without waiting. `mostrar` 0 asks for no window where the opener honours
-// it. Returns false when the opener could not be started.
+// it. A path enclosed in double quotes (as the Windows shell accepts it) is
+// opened without them. Returns false when the opener could not be started.
 bool AbrirConShell(const std::string& archivo, int mostrar);
 // Folder of the running executable, with its final separator.
 std::string CarpetaEjecutable();

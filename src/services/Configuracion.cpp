@@ -1,0 +1,123 @@
+#include "services/Configuracion.h"
+
+#include "db/DB_Dll.h"
+#include "db/TratamientoErrores.h"
+#include "services/TextoSql.h"
+#include "sivlib/Operador.h"
+#include "sivlib/Texto.h"
+#include "sivlib/Utiles.h"
+#include "sivlib/ValoresGlobales.h"
+
+namespace configuracion {
+
+const std::string& Tabla() {
+  if (texto::Recortado(gTablaConfiguracion).empty()) gTablaConfiguracion = "TA_CONFIGURACION";
+  return gTablaConfiguracion;
+}
+
+std::string SentenciaLectura(const std::string& tabla, const std::string& clave) {
+  const std::string recortada = texto::Recortado(clave);
+  std::string sql = "SELECT VALOR, valoraux FROM " + tabla + " with(nolock)  WHERE CLAVE = '" +
+                    ComillasDobladas(recortada) + "'";
+  // These two keys are stored in capitals on servers whose collation
+  // tells case apart.
+  if (EstaEnLista(recortada, {"[FECHA HASTA]", "[FECHA DESDE]"})) sql = texto::Mayusculas(sql);
+  return sql;
+}
+
+// The row is looked for under the key as it is stored (trimmed): a key
+// handed in with blanks around it must find its row, not add a second one
+// that the key's uniqueness would refuse.
+std::string SentenciaEscritura(const std::string& tabla, const std::string& clave) {
+  return "SELECT * FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(texto::Recortado(clave)) +
+         "'";
+}
+
+}  // namespace configuracion
+
+namespace {
+
+// What reading a closed recordset raises.
+ErrorSistema RecordsetCerrado() {
+  return {3704, "Operation is not allowed when the object is closed.", "ADODB.Recordset"};
+}
+
+// The read continues only when the operator answers "Ignorar".
+bool Seguir(const char* rutina) {
+  return TratamientoErroresGeneral(RecordsetCerrado(), std::nullopt, std::string(rutina)) == respuesta::Ignorar;
+}
+
+std::string Leer(DB_Dll& db, const std::string& Clave, std::string& ValorAux, const char* rutina) {
+  const std::string sql = configuracion::SentenciaLectura(configuracion::Tabla(), Clave);
+  Recordset rs;
+  std::string resultado;
+  db.AbrirRecordset(sql, rs, nullptr, cursor_ado::SoloAvance, bloqueo_ado::SoloLectura, -1, true);
+  // A recordset that did not open fails twice: on opening and again on
+  // reading its row; each failure asks the operator.
+  const bool abierto = rs.State() == estado_objeto::Abierto;
+  if (!abierto && !Seguir(rutina)) return "";
+  if (!abierto) {
+    if (!Seguir(rutina)) return "";
+  } else if (rs.Eof()) {
+    resultado = " ";
+    ValorAux.clear();
+  } else {
+    resultado = SinNulo(rs.Valor("VALOR"));
+    ValorAux = SinNulo(rs.Valor("VALORAUX"));
+  }
+  db.CierraRecordset(rs);
+  if (texto::IgualesSinCaso(Clave, "THEME") && texto::Recortado(resultado).empty()) resultado = "1";
+  return resultado;
+}
+
+void Grabar(DB_Dll& db, const std::string& Clave, const Variant& Valor, const std::string& ValorAux,
+            bool PoliticaNegocio, const std::string& Grupo, bool RecortarValor) {
+  const std::string sql = configuracion::SentenciaEscritura(configuracion::Tabla(), Clave);
+  Recordset rs;
+  db.AbrirRecordset(sql, rs, db.gCnn.get(), cursor_ado::Dinamico, bloqueo_ado::Optimista, -1, true);
+  if (rs.State() != estado_objeto::Abierto) return;
+  if (rs.Eof() && rs.AddNew().HayError()) {
+    db.CierraRecordset(rs);
+    return;
+  }
+  const std::string valor = RecortarValor ? texto::Recortado(Valor.Texto()) : Valor.Texto();
+  rs.Asignar("GRUPO", Variant(Grupo));
+  rs.Asignar("CLAVE", Variant(texto::Mayusculas(texto::Recortado(Clave))));
+  rs.Asignar("VALOR", Variant(valor));
+  rs.Asignar("POLITICANEGOCIO", Variant::Booleano(PoliticaNegocio));
+  if (!ValorAux.empty()) rs.Asignar("VALORAUX", Variant(texto::Recortado(ValorAux)));
+  // One statement writes the whole row; when it fails nothing is half-written.
+  if (rs.Update().HayError()) rs.CancelUpdate();
+  db.CierraRecordset(rs);
+}
+
+}  // namespace
+
+std::string Cfg(const std::string& Clave, std::string& ValorAux) {
+  if (!DB().gOpenFlag) return "";
+  return Leer(DB(), Clave, ValorAux, "Cfg");
+}
+
+std::string Cfg(const std::string& Clave) {
+  std::string aux;
+  return Cfg(Clave, aux);
+}
+
+std::string CfgPX(const std::string& Clave, std::string& ValorAux) {
+  return Leer(DBEstadisticas(), Clave, ValorAux, "CfgPX");
+}
+
+std::string CfgPX(const std::string& Clave) {
+  std::string aux;
+  return CfgPX(Clave, aux);
+}
+
+void GrabaDfg(const std::string& Clave, const Variant& Valor, const std::string& ValorAux, bool PoliticaNegocio,
+              const std::string& Grupo, bool RecortarValor) {
+  Grabar(DB(), Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor);
+}
+
+void GrabaCfgPX(const std::string& Clave, const Variant& Valor, const std::string& ValorAux, bool PoliticaNegocio,
+                const std::string& Grupo, bool RecortarValor) {
+  Grabar(DBEstadisticas(), Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor);
+}

@@ -4,6 +4,41 @@
 
 #include "sivlib/Texto.h"
 
+ControlVentana CajaTexto(std::string nombre, int indice, std::string tag, std::string tipoDato) {
+  ControlVentana c;
+  c.nombre = std::move(nombre);
+  c.tipo = "TextBox";
+  c.indice = indice;
+  c.tag = std::move(tag);
+  c.tipoDato = std::move(tipoDato);
+  return c;
+}
+
+ControlVentana Etiqueta(std::string nombre, int indice, std::string texto) {
+  ControlVentana c;
+  c.nombre = std::move(nombre);
+  c.tipo = "Label";
+  c.indice = indice;
+  c.texto = std::move(texto);
+  return c;
+}
+
+ControlVentana Boton(std::string nombre, std::string texto) {
+  ControlVentana c;
+  c.nombre = std::move(nombre);
+  c.tipo = "CommandButton";
+  c.texto = std::move(texto);
+  return c;
+}
+
+ControlVentana Casilla(std::string nombre, std::string texto) {
+  ControlVentana c;
+  c.nombre = std::move(nombre);
+  c.tipo = "CheckBox";
+  c.texto = std::move(texto);
+  return c;
+}
+
 ControlVentana& ModeloVentana::Agregar(ControlVentana c) {
   // Controls are looked up by reference; reserve generously so that adding
   // a few more never moves the existing ones after a window has bound them.

@@ -25,6 +25,12 @@ struct ControlVentana {
   bool visible = true;
 };
 
+// Builders of the usual controls (index -1: not part of a family).
+ControlVentana CajaTexto(std::string nombre, int indice, std::string tag, std::string tipoDato = {});
+ControlVentana Etiqueta(std::string nombre, int indice, std::string texto);
+ControlVentana Boton(std::string nombre, std::string texto);
+ControlVentana Casilla(std::string nombre, std::string texto);
+
 class ModeloVentana {
  public:
   explicit ModeloVentana(std::string nombre) : nombre_(std::move(nombre)) {}

@@ -41,6 +41,15 @@ size_t SiguientePalabra(const std::string& t, size_t desde) {
   return menor;
 }
 
+// Blanks and the line feeds that the normalisation leaves behind (it only
+// turns carriage returns into blanks), so that a "BEGIN TRANSACTION" on a
+// line of its own is still recognised as one.
+std::string Limpia(const std::string& s) {
+  const size_t a = s.find_first_not_of(" \t\n");
+  if (a == std::string::npos) return {};
+  return s.substr(a, s.find_last_not_of(" \t\n") - a + 1);
+}
+
 // Existence tests and NOCOUNT switches have no Oracle form: they are dropped.
 bool SeBlanquea(const std::string& s) {
   return texto::ContieneSinCaso(s, "SET NOCOUNT") || texto::ContieneSinCaso(s, "IF NOT EXIST");
@@ -55,8 +64,8 @@ ErrorSistema DB_Dll::DividirOracle(std::string& SentenciaSQL, long& RecordsAffec
   for (size_t inicio = SiguientePalabra(resto, 0); inicio != std::string::npos;
        inicio = SiguientePalabra(resto, 0)) {
     const size_t fin = SiguientePalabra(resto, inicio + 1);
-    const std::string sentencia = texto::Recortado(resto.substr(inicio, fin == std::string::npos ? fin : fin - inicio));
-    resto = fin == std::string::npos ? std::string() : texto::Recortado(resto.substr(fin));
+    const std::string sentencia = Limpia(resto.substr(inicio, fin == std::string::npos ? fin : fin - inicio));
+    resto = fin == std::string::npos ? std::string() : Limpia(resto.substr(fin));
     if (sentencia.empty()) continue;
     ErrorSistema e;
     if (texto::IgualesSinCaso(sentencia, "SET TRANSACTION")) {

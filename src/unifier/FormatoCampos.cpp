@@ -1,0 +1,103 @@
+#include "unifier/FormatoCampos.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "sivlib/Regional.h"
+#include "sivlib/Texto.h"
+#include "sivlib/Utiles.h"
+#include "unifier/ConstantesVorna.h"
+
+namespace vorna {
+namespace {
+
+// A UTF-8 character starts at every byte that is not a continuation byte
+// (an invalid byte counts as a character of its own).
+bool IniciaCaracter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+
+}  // namespace
+
+std::string FechaArchivo(const FechaHora& fecha) { return fecha.Formato("yyyymmdd"); }
+
+std::string FechaArchivo(const Variant& valor) {
+  if (valor.EsFecha()) return FechaArchivo(valor.Fecha());
+  if (!valor.EsTexto()) return "";
+  const auto fecha = FechaHora::DesdeTexto(texto::Recortado(valor.Texto()));
+  return fecha ? FechaArchivo(*fecha) : "";
+}
+
+std::string TextoMoneda(double valor) {
+  // Ten-thousandths first, as ValorNumerico reads the amount; then
+  // hundredths rounded half to even, in integers so that no binary
+  // fraction decides a tie.
+  const long long diezmilesimos = std::llround(valor * 10000.0);
+  const bool negativo = diezmilesimos < 0;
+  const long long absoluto = std::llabs(diezmilesimos);
+  long long centesimos = absoluto / 100;
+  const long long resto = absoluto % 100;
+  if (resto > 50 || (resto == 50 && centesimos % 2 == 1)) ++centesimos;
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%s%lld.%02lld", negativo && centesimos ? "-" : "", centesimos / 100,
+                centesimos % 100);
+  return buf;
+}
+
+std::string TextoMoneda(std::string_view texto) { return TextoMoneda(ValorNumerico(texto)); }
+
+std::string TextoMonedaSinSigno(std::string_view texto) { return TextoMoneda(std::fabs(ValorNumerico(texto))); }
+
+std::string TextoNumero(std::string_view texto) {
+  return TextoDeNumero(ValorNumerico(texto), regional::SeparadorDecimal());
+}
+
+std::string PrimerosCaracteres(std::string_view texto, size_t n) {
+  size_t caracteres = 0;
+  for (size_t i = 0; i < texto.size(); ++i) {
+    if (IniciaCaracter(texto[i]) && caracteres++ == n) return std::string(texto.substr(0, i));
+  }
+  return std::string(texto);
+}
+
+std::string UltimosCaracteres(std::string_view texto, size_t n) {
+  if (n == 0) return "";
+  size_t caracteres = 0;
+  for (size_t i = texto.size(); i-- > 0;) {
+    if (IniciaCaracter(texto[i]) && ++caracteres == n) return std::string(texto.substr(i));
+  }
+  return std::string(texto);
+}
+
+std::string CodigoVorna(std::string_view texto) {
+  return texto::Recortado(UltimosCaracteres(texto, kLargoCodigo));
+}
+
+std::string TextoAjustado(std::string_view texto) {
+  return texto::Recortado(PrimerosCaracteres(texto, kLargoTexto));
+}
+
+std::string DocumentoSinSeparadores(std::string_view texto) {
+  std::string r;
+  for (char c : texto::Recortado(texto))
+    if (c != '-' && c != '/' && c != '.' && c != '\\') r += c;
+  return r;
+}
+
+std::string TransaccionVorna(std::string_view texto) {
+  std::string t = texto::Recortado(texto);
+  if (texto::EmpiezaSinCaso(t, "FP"))
+    t = texto::ReemplazarSinCaso(texto::ReemplazarSinCaso(t, "FP", "FC"), "X", "A");
+  else if (texto::EmpiezaSinCaso(t, "NCFP"))
+    t = texto::ReemplazarSinCaso(texto::ReemplazarSinCaso(t, "NCFP", "NC"), "X", "A");
+  return texto::Recortado(t);
+}
+
+std::string VendedorRuta(std::string_view texto) {
+  const std::string s = texto::Recortado(texto);
+  return s.empty() ? std::string(kVendedorPorDefecto) : s;
+}
+
+std::string MarcaBaja(std::string_view texto) { return ValorNumerico(texto) == 1 ? "1" : "0"; }
+
+}  // namespace vorna

@@ -1,0 +1,62 @@
+#pragma once
+// Field formats of the data-set files. Each takes the text of a column
+// (SinNulo of the field, UTF-8) or a value, and gives the text written
+// into the line. Pure functions: no database, no file.
+#include <string>
+#include <string_view>
+
+#include "sivlib/FechaHora.h"
+#include "sivlib/Variant.h"
+
+namespace vorna {
+
+// Dates in the files: "yyyymmdd".
+std::string FechaArchivo(const FechaHora& fecha);
+// Same for a field value: a date, or a text in the regional or ISO form
+// (what the embedded database returns for computed dates). Null, empty and
+// a text that is no date give empty text.
+std::string FechaArchivo(const Variant& valor);
+
+// Money text: two decimals, "." as the decimal mark, no grouping; a
+// negative amount keeps its "-". The value is first taken to 4 decimals
+// (as ValorNumerico reads it) and then rounded half to even, as the
+// program's amount formatter does: 2.345 gives 2.34, 2.355 gives 2.36.
+std::string TextoMoneda(double valor);
+// Money text of a column's text (read with ValorNumerico; no number is 0).
+std::string TextoMoneda(std::string_view texto);
+// Money text of the absolute value of a column's text: quantities and
+// amounts of the sales file carry no sign.
+std::string TextoMonedaSinSigno(std::string_view texto);
+
+// "Number of" a text: ValorNumerico, written back as plain text in the
+// regional form ("3", "2,5" under a decimal comma).
+std::string TextoNumero(std::string_view texto);
+
+// The first / last n characters of a UTF-8 text (characters, not bytes,
+// so an accented letter is never split).
+std::string PrimerosCaracteres(std::string_view texto, size_t n);
+std::string UltimosCaracteres(std::string_view texto, size_t n);
+
+// Codes of customers: the last 10 characters, then trimmed.
+std::string CodigoVorna(std::string_view texto);
+// Names, streets, towns, mails, phones: at most 50 characters, trimmed.
+std::string TextoAjustado(std::string_view texto);
+// Document numbers: trimmed, without "-", "/", "." and "\".
+std::string DocumentoSinSeparadores(std::string_view texto);
+
+// Transaction of a sales line (voucher type + voucher number), trimmed.
+// Proforma vouchers are reported as their fiscal counterparts: a
+// transaction beginning with "FP" gets every "FP" replaced by "FC" and then
+// every "X" by "A"; one beginning with "NCFP" gets every "NCFP" replaced by
+// "NC" and then every "X" by "A" (all ignoring case). FPX0001 gives FCA0001,
+// NCFPX0001 gives NCA0001, FCX0001 stays.
+std::string TransaccionVorna(std::string_view texto);
+
+// Seller of a route line: trimmed; a customer without seller gets "33".
+std::string VendedorRuta(std::string_view texto);
+
+// Deregistered flag of a customer line: "1" when the text reads as the
+// number 1, otherwise "0".
+std::string MarcaBaja(std::string_view texto);
+
+}  // namespace vorna

@@ -37,9 +37,7 @@ bool SirveParaUbicar(const Campo& c) {
     case tipo_ado::Double:
     case tipo_ado::Binary:
     case tipo_ado::VarBinary:
-    case tipo_ado::LongVarBinary:
-    case tipo_ado::LongVarChar:
-    case tipo_ado::LongVarWChar: return false;
+    case tipo_ado::LongVarBinary: return false;
     default: return true;
   }
 }

@@ -1,5 +1,6 @@
 #include "json/Json.h"
 
+#include <exception>
 #include <new>
 
 #include "json/FallosPlataforma.h"
@@ -37,6 +38,8 @@ ValorJson ParsearJson(std::string_view sJSON) {
     gErrores = "Invalid JSON";
   } catch (const std::bad_alloc&) {
     gErrores += fallos::MemoriaInsuficiente("JSON.ParsearJson").descripcion + "\r\n";
+  } catch (const std::exception& e) {
+    gErrores += std::string(e.what()) + "\r\n";
   }
   return ValorJson();
 }

@@ -1,5 +1,8 @@
 #include "json/ValorJson.h"
 
+#include "sivlib/Regional.h"
+#include "sivlib/Variant.h"
+
 namespace JSON {
 
 namespace {
@@ -33,6 +36,15 @@ ObjetoJson* ValorJson::Objeto() const {
 ListaJson* ValorJson::Lista() const {
   const auto* l = std::get_if<std::shared_ptr<ListaJson>>(&dato_);
   return l ? l->get() : nullptr;
+}
+
+std::string ValorJson::ComoTexto() const {
+  switch (tipo()) {
+    case Tipo::Texto: return Texto();
+    case Tipo::Numero: return Numero().Texto(regional::SeparadorDecimal());
+    case Tipo::Logico: return Variant::Booleano(Logico()).Texto();
+    default: return "";
+  }
 }
 
 const ValorJson& ValorJson::Miembro(std::string_view clave) const {

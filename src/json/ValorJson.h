@@ -52,6 +52,12 @@ class ValorJson {
   ObjetoJson* Objeto() const;
   ListaJson* Lista() const;
 
+  // The value as the platform writes it as text: a text unchanged, a number
+  // in plain form with the regional decimal separator, a Boolean as the
+  // platform's words (Variant), and empty text for null, the empty value,
+  // objects and arrays.
+  std::string ComoTexto() const;
+
   // An object's member, or the empty value when this is not an object or
   // has no such member (exact key).
   const ValorJson& Miembro(std::string_view clave) const;

@@ -1,5 +1,6 @@
 #include "json/cJSONScript.h"
 
+#include <exception>
 #include <new>
 
 #include "json/FalloScript.h"
@@ -8,7 +9,6 @@
 #include "sivlib/Operador.h"
 #include "sivlib/Regional.h"
 #include "sivlib/Texto.h"
-#include "sivlib/Variant.h"
 
 using JSON::ValorJson;
 
@@ -24,14 +24,8 @@ struct Anidado {
 }  // namespace
 
 std::string TextoPlano(const ValorJson& v, const std::string& donde) {
-  switch (v.tipo()) {
-    case ValorJson::Tipo::Texto: return v.Texto();
-    case ValorJson::Tipo::Numero: return v.Numero().Texto(regional::SeparadorDecimal());
-    case ValorJson::Tipo::Logico: return Variant::Booleano(v.Logico()).Texto();
-    case ValorJson::Tipo::Objeto:
-    case ValorJson::Tipo::Lista: FallarTipo(donde);
-    default: return "";
-  }
+  if (v.EsObjeto() || v.EsLista()) FallarTipo(donde);
+  return v.ComoTexto();
 }
 
 template <typename Cuerpo>
@@ -43,6 +37,9 @@ std::string cJSONScript::Protegido(Cuerpo cuerpo) {
     error_ = f.error;
   } catch (const std::bad_alloc&) {
     error_ = fallos::MemoriaInsuficiente("cJSONScript");
+  } catch (const std::exception& e) {
+    error_ = fallos::ArgumentoInvalido("cJSONScript");
+    error_.descripcion += ": " + std::string(e.what());
   }
   return "";
 }

@@ -41,6 +41,18 @@ long Hexa4(std::string_view t, size_t p) {
   return codigo;
 }
 
+// The character that an escape letter stands for, or 0 for other letters.
+char CaracterDeControl(char e) {
+  switch (e) {
+    case 'b': return '\b';
+    case 'f': return '\f';
+    case 'n': return '\n';
+    case 'r': return '\r';
+    case 't': return '\t';
+    default: return 0;
+  }
+}
+
 // Releases the nesting level taken by an object or array reader.
 struct Nivel {
   int& profundidad;
@@ -243,22 +255,16 @@ ValorJson LectorJson::LeerCadena(size_t& p) {
       continue;
     }
     if (++p >= n) break;
-    switch (const char e = t_[p]) {
-      case '"':
-      case '\\':
-      case '/':
-      case '\'': cadena_.Append(std::string_view(&t_[p], 1)); ++p; break;
-      case 'b': cadena_.Append("\b"); ++p; break;
-      case 'f': cadena_.Append("\f"); ++p; break;
-      case 'n': cadena_.Append("\n"); ++p; break;
-      case 'r': cadena_.Append("\r"); ++p; break;
-      case 't': cadena_.Append("\t"); ++p; break;
-      case 'u':
-        ++p;
-        if (!LeerEscapeUnicode(p)) return ValorJson();
-        break;
-      default: (void)e; break;  // the backslash is dropped; e is read as an ordinary character
+    const char e = t_[p];
+    if (e == '"' || e == '\\' || e == '/' || e == '\'') {
+      cadena_.Append(t_.substr(p++, 1));
+    } else if (const char control = CaracterDeControl(e)) {
+      cadena_.Append(std::string_view(&control, 1));
+      ++p;
+    } else if (e == 'u') {
+      if (!LeerEscapeUnicode(++p)) return ValorJson();
     }
+    // after any other character the backslash is dropped and the character is read as it stands
   }
   return ValorJson(cadena_.toString());
 }

@@ -12,4 +12,6 @@ CREATE INDEX IX_MA_ARTICULOS_CUENTAPROVEEDOR ON MA_ARTICULOS (CuentaProveedor);
 CREATE INDEX IX_MA_CLIENTES_CODIGO_RECORTADO ON MA_CLIENTES (LTRIM(RTRIM(Codigo)));
 CREATE INDEX IX_MA_CLIENTES_VENDEDOR ON MA_CLIENTES (IdVendedor);
 
+-- Sampled statistics: enough for the planner, seconds faster on a million rows.
+PRAGMA analysis_limit=1000;
 ANALYZE;

@@ -47,6 +47,21 @@ std::string SentenciaBorrado(const std::string& clave, const std::string& usuari
   return sql + "'";
 }
 
+// The rows a save replaces. A control named: its rows. A type name given
+// instead: the rows of every control of that type, which the save writes
+// again; deleting only rows named like the type would leave the old ones,
+// and the restore, which takes the oldest row, would never see the new.
+std::vector<std::string> NombresABorrar(const ModeloVentana& ventana, const std::string& nombreControl) {
+  std::vector<std::string> nombres = {nombreControl};
+  if (nombreControl.empty()) return nombres;
+  for (const ControlVentana& c : ventana.Controles()) {
+    if (!texto::IgualesSinCaso(c.tipo, nombreControl) || !PropiedadGuardada(c) || EstaEnLista(c.nombre, nombres))
+      continue;
+    nombres.push_back(c.nombre);
+  }
+  return nombres;
+}
+
 std::string SentenciaAlta(const std::string& clave, const std::string& usuario, const ControlVentana& c,
                           const PropiedadControl& p) {
   const std::vector<std::string> valores = {ComillasDobladas(clave), ComillasDobladas(usuario), Columna(c.tipo),
@@ -82,7 +97,8 @@ std::optional<std::string> ValorGuardado(const std::string& sql) {
 void GuardarEstadoVentana(const ModeloVentana& ventana, const std::string& sufijo, const std::string& nombreControl) {
   const std::string clave = ClaveVentana(ventana, sufijo);
   const std::string usuario = UsuarioEstado(sufijo);
-  DB().EjecutaConsultaSQL(SentenciaBorrado(clave, usuario, nombreControl));
+  for (const std::string& nombre : NombresABorrar(ventana, nombreControl))
+    DB().EjecutaConsultaSQL(SentenciaBorrado(clave, usuario, nombre));
   for (const ControlVentana& c : ventana.Controles()) {
     const auto p = PropiedadGuardada(c);
     if (!p || EsCampoClave(c) || !Elegido(c, nombreControl, true)) continue;

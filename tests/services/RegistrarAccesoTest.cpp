@@ -1,0 +1,84 @@
+// The access log row of every start.
+#include "BaseServicios.h"
+#include "services/NombreEjecutable.h"
+#include "services/RegistrarAcceso.h"
+#include "sivlib/Entorno.h"
+#include "sivlib/Texto.h"
+#include "sivlib/ValoresGlobales.h"
+
+namespace {
+
+class RegistrarAccesoSqlite : public ConBaseSqlite {
+ protected:
+  Filas Registrados() { return Consultar("SELECT Maquina, Usuario, Formulario, Tarea, NombreUsuario FROM Control_Acceso"); }
+  std::string Maquina() { return texto::Mayusculas(texto::Recortado(NombreEquipo())); }
+  std::string Programa() { return texto::Mayusculas(NombreEjecutable()); }
+};
+
+TEST_F(RegistrarAccesoSqlite, UserWithoutTaskIsLoggedWithAnEmptyTask) {
+  gUsuarioLogeado = "lo que diga el lanzamiento";
+  RegistrarAcceso();
+  EXPECT_EQ(gUsuarioLogeado, "ana");
+  EXPECT_EQ(Registrados(), (Filas{{Maquina(), "ANA", Programa(), "", "ana"}}));
+  // Stored as a date and time: the embedded engine keeps them in ISO form.
+  const Filas ingreso = Consultar("SELECT Ingreso FROM Control_Acceso");
+  ASSERT_EQ(ingreso.size(), 1u);
+  const auto fecha = FechaHora::DesdeIso(ingreso[0][0]);
+  ASSERT_TRUE(fecha) << ingreso[0][0];
+  EXPECT_NEAR(fecha->Serial(), FechaHora::Ahora().Serial(), 2.0 / 1440) << "to the minute";
+  EXPECT_TRUE(op->Mensajes().empty());
+}
+
+TEST_F(RegistrarAccesoSqlite, SupervisorAndDatabaseOwnerAreLoggedUnderTheProgram) {
+  Abrir(base, "Supervisor Praxel MC");
+  RegistrarAcceso("vorna");
+  EXPECT_EQ(Registrados(), (Filas{{Maquina(), "SUPERVISOR PRAXEL MC", "VORNA", Programa(), "Supervisor Praxel MC"}}));
+}
+
+TEST_F(RegistrarAccesoSqlite, ApostropheLeavesTheUserName) {
+  Abrir(base, "o'neill");
+  RegistrarAcceso();
+  EXPECT_EQ(Registrados(), (Filas{{Maquina(), "ONEILL", Programa(), "", "oneill"}}));
+  EXPECT_EQ(gUsuarioLogeado, "oneill");
+}
+
+TEST_F(RegistrarAccesoSqlite, DatabaseWithoutTheLogTableTellsTheOperatorAndGoesOn) {
+  Ejecutar("DROP TABLE Control_Acceso");
+  RegistrarAcceso();
+  ASSERT_FALSE(op->Mensajes().empty());
+  EXPECT_EQ(op->Mensajes().back().titulo, "Aviso al Operador!");
+  EXPECT_EQ(Consultar("SELECT Error, Proceso FROM AUX_ERR"), (Filas{{"208", NombreEjecutable()}}));
+}
+
+class RegistrarAccesoSentencias : public ConGrabador {};
+
+// The task comes from the menu entry granted to the user (on SQL Server
+// the blank after the user name in the lookup does not matter).
+TEST_F(RegistrarAccesoSentencias, TaskOfTheMenuEntryGrantedToTheUser) {
+  ResponderFilas("FROM TA_TAREAS", {{"USUARIO"}, {"Proceso"}, {"Clave"}, {"Nombre"}},
+                 {{Variant("ana"), Variant("c:\\omra\\ut_vorna.exe"), Variant("M1"), Variant(" Unificador Vorna ")}});
+  RegistrarAcceso("ut_vorna");
+  const auto s = Sentencias();
+  ASSERT_EQ(s.size(), 3u);
+  EXPECT_NE(s[1].find("'ANA','UT_VORNA','UNIFICADOR VORNA','"), std::string::npos) << s[1];
+}
+
+TEST_F(RegistrarAccesoSentencias, LookupAndInsertTexts) {
+  ResponderFilas("FROM TA_TAREAS", {{"Nombre"}}, {});
+  db.gUsuario = "o'neill";
+  RegistrarAcceso("UT_VORNA");
+  const auto s = Sentencias();
+  ASSERT_EQ(s.size(), 3u);
+  EXPECT_EQ(s[0],
+            "SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre  FROM TA_TAREAS  with(nolock) "
+            "INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave  WHERE (TA_TAREAS.USUARIO = 'o''neill ') AND "
+            "(TA_MENU.Proceso LIKE '%UT_VORNA%')");
+  const std::string inicio = "BEGIN TRANSACTION \r\r\rINSERT INTO Control_Acceso "
+                             "(Maquina,Usuario,Formulario,Tarea,Ingreso,NombreUsuario) VALUES ('" +
+                             texto::Mayusculas(NombreEquipo()) + "','ONEILL','UT_VORNA','','";
+  EXPECT_EQ(s[1].substr(0, inicio.size()), inicio);
+  EXPECT_EQ(s[1].substr(inicio.size() + 14), "','oneill')\r");
+  EXPECT_EQ(s[2], "COMMIT TRANSACTION");
+}
+
+}  // namespace

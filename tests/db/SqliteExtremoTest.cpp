@@ -191,6 +191,24 @@ TEST_F(SqliteExtremo, MissingFileFailsAsAMissingDatabase) {
   EXPECT_FALSE(Existe(carpeta / "no-existe.sqlite"));
 }
 
+TEST_F(SqliteExtremo, LocalFileChosenByTheOperator) {
+  db.gProveedor = DB_Dll::pJETOLEDB40();
+  db.gDBName = "";
+  op->ResponderTexto("");  // cancelled: nothing is opened
+  db.OpenLocalADODB();
+  EXPECT_EQ(db.gCnn->State(), estado_objeto::Cerrado);
+  op->ResponderTexto(ruta);
+  db.OpenLocalADODB({}, "User ID", "Password");
+  ASSERT_EQ(db.gCnn->State(), estado_objeto::Abierto);
+  EXPECT_EQ(db.gDBName, ruta);
+  EXPECT_EQ(db.gConnString, "PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =" + ruta + ";User ID=admin;Password=;");
+  const auto archivos = op->Mostrados();
+  ASSERT_EQ(archivos.size(), 2u);
+  EXPECT_EQ(archivos[1].titulo, "Buscar Base de Datos");
+  EXPECT_EQ(archivos[1].texto, "Base de Datos de Microsoft Access |*.MDB");
+  EXPECT_TRUE(db.ExisteTablaDB("MA_ZONAS"));
+}
+
 TEST_F(SqliteExtremo, CancelledLoginOpensNothing) {
   db.gEsAdmin = true;
   db.OpenServerADODB(true, 3, "PROVIDER=x", true, true);

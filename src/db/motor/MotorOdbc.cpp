@@ -1,0 +1,219 @@
+#include "db/motor/MotorOdbc.h"
+
+#include "db/motor/CadenaOdbc.h"
+#include "db/motor/ConexionOdbc.h"
+#include "db/motor/CursorOdbc.h"
+#include "db/motor/DiagnosticosOdbc.h"
+
+namespace {
+
+constexpr int kEsperaConexion = 15;  // ADO's default login time-out, seconds
+constexpr int kEsperaComando = 30;   // ADO's default command time-out
+
+Resultado Cerrada() {
+  Resultado r;
+  r.numero = ado::ObjetoCerrado;
+  r.descripcion = "Operation is not allowed when the object is closed.";
+  r.origen = "ADODB.Connection";
+  return r;
+}
+
+// Warnings of one call added to those gathered so far.
+void Sumar(Resultado& total, Resultado parte) {
+  total.errores.insert(total.errores.end(), parte.errores.begin(), parte.errores.end());
+  if (!parte.Ok() && total.Ok()) {
+    total.numero = parte.numero;
+    total.descripcion = parte.descripcion;
+    total.origen = parte.origen;
+  }
+}
+
+SQLUINTEGER AislamientoOdbc(int nivelAdo) {
+  switch (nivelAdo) {
+    case 256: return SQL_TXN_READ_UNCOMMITTED;
+    case 65536: return SQL_TXN_REPEATABLE_READ;
+    case 1048576: return SQL_TXN_SERIALIZABLE;
+    default: return SQL_TXN_READ_COMMITTED;
+  }
+}
+
+class MotorOdbc : public Motor {
+ public:
+  explicit MotorOdbc(TipoOdbc tipo) : tipo_(tipo) {}
+
+  Resultado Abrir(const std::string& cadena, const std::string& usuario, const std::string& clave) override {
+    Cerrar();
+    auto c = std::make_shared<ConexionOdbc>();
+    if (!OdbcOk(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &c->env))) return SinControlador();
+    SQLSetEnvAttr(c->env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    if (!OdbcOk(SQLAllocHandle(SQL_HANDLE_DBC, c->env, &c->dbc))) return ResultadoOdbc(SQL_ERROR, SQL_HANDLE_ENV, c->env);
+    SQLSetConnectAttr(c->dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(esperaConexion_)), 0);
+    const std::string odbc = CadenaOdbc(tipo_, cadena, usuario, clave);
+    SQLCHAR salida[1024];
+    SQLSMALLINT largo = 0;
+    const SQLRETURN rc = SQLDriverConnect(c->dbc, nullptr, (SQLCHAR*)odbc.c_str(), SQL_NTS, salida, sizeof salida, &largo,
+                                          SQL_DRIVER_NOPROMPT);
+    Resultado r = ResultadoOdbc(rc, SQL_HANDLE_DBC, c->dbc);
+    if (!r.Ok()) return r;
+    c->conectada = true;
+    conexion_ = std::move(c);
+    if (aislamiento_) FijarNivelAislamiento(aislamiento_);
+    return r;
+  }
+
+  void Cerrar() override {
+    conexion_.reset();
+    nivelTransaccion_ = 0;
+  }
+
+  bool Abierto() const override { return conexion_ != nullptr; }
+
+  Resultado Ejecutar(const std::string& sql, std::unique_ptr<Cursor>* cursor, long* filasAfectadas) override {
+    if (cursor) cursor->reset();
+    if (filasAfectadas) *filasAfectadas = -1;
+    if (!conexion_) return Cerrada();
+    SQLHSTMT st = SQL_NULL_HSTMT;
+    Resultado total = ResultadoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, conexion_->dbc, &st), SQL_HANDLE_DBC, conexion_->dbc);
+    if (!total.Ok()) return total;
+    SQLSetStmtAttr(st, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(esperaComando_)), 0);
+    SQLRETURN rc = SQLExecDirect(st, (SQLCHAR*)sql.c_str(), SQLINTEGER(sql.size()));
+    long afectadas = -1;
+    // Each statement of a batch gives its own result: counts are added up,
+    // the first one with rows is handed to the caller, as ADO does.
+    while (true) {
+      Sumar(total, ResultadoOdbc(rc, SQL_HANDLE_STMT, st));
+      if (!total.Ok() || rc == SQL_NO_DATA) break;
+      SQLSMALLINT columnas = 0;
+      SQLNumResultCols(st, &columnas);
+      if (columnas > 0 && cursor) {
+        *cursor = std::make_unique<CursorOdbc>(conexion_, st);
+        st = SQL_NULL_HSTMT;
+        break;
+      }
+      SQLLEN n = -1;
+      if (columnas == 0 && OdbcOk(SQLRowCount(st, &n)) && n >= 0) afectadas = (afectadas < 0 ? 0 : afectadas) + long(n);
+      rc = SQLMoreResults(st);
+    }
+    if (st != SQL_NULL_HSTMT) SQLFreeHandle(SQL_HANDLE_STMT, st);
+    if (filasAfectadas && total.Ok()) *filasAfectadas = afectadas;
+    return total;
+  }
+
+  Resultado ComenzarTransaccion() override {
+    if (!conexion_) return Cerrada();
+    if (nivelTransaccion_ == 0) {
+      Resultado r = Autocommit(false);
+      if (!r.Ok()) return r;
+    }
+    ++nivelTransaccion_;
+    return {};
+  }
+
+  Resultado ConfirmarTransaccion() override {
+    if (!conexion_) return Cerrada();
+    if (nivelTransaccion_ == 0) return SinTransaccion();
+    if (--nivelTransaccion_ > 0) return {};
+    Resultado r = ResultadoOdbc(SQLEndTran(SQL_HANDLE_DBC, conexion_->dbc, SQL_COMMIT), SQL_HANDLE_DBC, conexion_->dbc);
+    Sumar(r, Autocommit(true));
+    return r;
+  }
+
+  Resultado DeshacerTransaccion() override {
+    if (!conexion_) return Cerrada();
+    if (nivelTransaccion_ == 0) return SinTransaccion();
+    nivelTransaccion_ = 0;
+    Resultado r =
+        ResultadoOdbc(SQLEndTran(SQL_HANDLE_DBC, conexion_->dbc, SQL_ROLLBACK), SQL_HANDLE_DBC, conexion_->dbc);
+    Sumar(r, Autocommit(true));
+    return r;
+  }
+
+  Resultado Tablas(std::vector<std::string>& nombres) override {
+    return Esquema(nombres, 3, [](SQLHSTMT st) {
+      return SQLTables(st, nullptr, 0, nullptr, 0, nullptr, 0, (SQLCHAR*)"TABLE,VIEW", SQL_NTS);
+    });
+  }
+
+  Resultado Columnas(const std::string& catalogo, const std::string& tabla, std::vector<std::string>& nombres) override {
+    // The file-based drivers have no catalogs and refuse one.
+    const bool conCatalogo = !catalogo.empty() && tipo_ == TipoOdbc::SqlServer;
+    return Esquema(nombres, 4, [&](SQLHSTMT st) {
+      return SQLColumns(st, conCatalogo ? (SQLCHAR*)catalogo.c_str() : nullptr, conCatalogo ? SQL_NTS : 0, nullptr, 0,
+                        (SQLCHAR*)tabla.c_str(), SQL_NTS, nullptr, 0);
+    });
+  }
+
+  Resultado FijarBaseDatos(const std::string& nombre) override {
+    if (!conexion_) return Cerrada();
+    return ResultadoOdbc(SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_CURRENT_CATALOG, (SQLPOINTER)nombre.c_str(), SQL_NTS),
+                         SQL_HANDLE_DBC, conexion_->dbc);
+  }
+
+  void FijarTiempoEspera(int segundos) override { esperaComando_ = segundos < 0 ? 0 : segundos; }
+  void FijarTiempoConexion(int segundos) override { esperaConexion_ = segundos < 0 ? 0 : segundos; }
+  void FijarNivelAislamiento(int nivelAdo) override {
+    aislamiento_ = nivelAdo;
+    if (conexion_)
+      SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(SQLULEN(AislamientoOdbc(nivelAdo))), 0);
+  }
+
+ private:
+  static Resultado SinControlador() {
+    Resultado r;
+    r.numero = ado::ErrorNoEspecificado;
+    r.descripcion = "The ODBC driver manager could not be loaded.";
+    r.origen = "ODBC";
+    r.errores.push_back({"IM004", r.numero, r.descripcion, 0, "ODBC"});
+    return r;
+  }
+
+  static Resultado SinTransaccion() {
+    Resultado r;
+    r.numero = ado::ErrorNoEspecificado;
+    r.descripcion = "No transaction is active.";
+    r.origen = "ADODB.Connection";
+    r.errores.push_back({"25000", r.numero, r.descripcion, 3902, r.origen});
+    return r;
+  }
+
+  Resultado Autocommit(bool activo) {
+    return ResultadoOdbc(SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_AUTOCOMMIT,
+                                           reinterpret_cast<SQLPOINTER>(activo ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), 0),
+                         SQL_HANDLE_DBC, conexion_->dbc);
+  }
+
+  template <class Llamada>
+  Resultado Esquema(std::vector<std::string>& nombres, SQLUSMALLINT columna, Llamada llamada) {
+    nombres.clear();
+    if (!conexion_) return Cerrada();
+    SQLHSTMT st = SQL_NULL_HSTMT;
+    Resultado r = ResultadoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, conexion_->dbc, &st), SQL_HANDLE_DBC, conexion_->dbc);
+    if (!r.Ok()) return r;
+    Sumar(r, ResultadoOdbc(llamada(st), SQL_HANDLE_STMT, st));
+    while (r.Ok()) {
+      const SQLRETURN rc = SQLFetch(st);
+      if (rc == SQL_NO_DATA) break;
+      if (!OdbcOk(rc)) {
+        Sumar(r, ResultadoOdbc(rc, SQL_HANDLE_STMT, st));
+        break;
+      }
+      SQLCHAR nombre[512] = {0};
+      SQLLEN ind = 0;
+      SQLGetData(st, columna, SQL_C_CHAR, nombre, sizeof nombre, &ind);
+      if (ind != SQL_NULL_DATA) nombres.emplace_back(reinterpret_cast<char*>(nombre));
+    }
+    SQLFreeHandle(SQL_HANDLE_STMT, st);
+    return r;
+  }
+
+  TipoOdbc tipo_;
+  std::shared_ptr<ConexionOdbc> conexion_;
+  int nivelTransaccion_ = 0;
+  int esperaConexion_ = kEsperaConexion;
+  int esperaComando_ = kEsperaComando;
+  int aislamiento_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Motor> CrearMotorOdbc(TipoOdbc tipo) { return std::make_unique<MotorOdbc>(tipo); }

@@ -1,3 +1,0 @@
-#include "db/motor/MotorOdbc.h"
-#include "db/motor/MotorSinProveedor.h"
-std::unique_ptr<Motor> CrearMotorOdbc(TipoOdbc) { return CrearMotorSinProveedor("odbc"); }

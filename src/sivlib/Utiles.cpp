@@ -12,7 +12,13 @@
 
 std::string Recortar(std::string_view texto, int n) {
   if (n <= 0) return "";
-  return std::string(texto.substr(0, size_t(n)));
+  // Characters, not bytes: a UTF-8 sequence is never split.
+  size_t i = 0;
+  for (int cuenta = 0; i < texto.size() && cuenta < n; ++cuenta) {
+    ++i;
+    while (i < texto.size() && (static_cast<unsigned char>(texto[i]) & 0xC0) == 0x80) ++i;
+  }
+  return std::string(texto.substr(0, i));
 }
 
 namespace {

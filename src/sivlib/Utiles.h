@@ -11,7 +11,8 @@
 
 struct ControlVentana;
 
-// Text cut to at most n characters (n <= 0 gives empty text).
+// Text cut to at most n characters (n <= 0 gives empty text). Characters
+// are counted in UTF-8, as the platform counts them in its code page.
 std::string Recortar(std::string_view texto, int n);
 
 // The leading number of a text: leading blanks skipped, an optional sign,

@@ -71,6 +71,7 @@ TEST(Utiles, TextosVarios) {
   EXPECT_EQ(Recortar("abcdef", 3), "abc");
   EXPECT_EQ(Recortar("ab", 3), "ab");
   EXPECT_EQ(Recortar("ab", 0), "");
+  EXPECT_EQ(Recortar("ñandú", 4), "ñand");
   EXPECT_EQ(ContarPalabras("  uno\tdos\r\ntres "), 3);
   EXPECT_EQ(ContarPalabras("   "), 0);
   EXPECT_EQ(QuitarCaracteres("a=b|c=d", "=", "|"), "abcd");

@@ -52,7 +52,7 @@ Variant CursorSqlite::Valor(size_t c) const {
       const int n = sqlite3_column_bytes(st_, i);
       if ((lecturas_[c] == LecturaColumna::Fecha || lecturas_[c] == LecturaColumna::Expresion) &&
           PareceFechaIso(s, n)) {
-        if (auto f = FechaHora::DesdeIso(std::string_view(s, size_t(n)))) return Variant(*f);
+        if (auto f = LeerFechaIso(s, n)) return Variant(*f);
       }
       return Variant(std::string(s ? s : "", size_t(n)));
     }

@@ -34,7 +34,9 @@ class MotorSqlite : public Motor {
     std::error_code ec;
     if (nombre.empty() || !std::filesystem::is_regular_file(ruta, ec)) return BaseInexistente(nombre);
     auto c = std::make_shared<ConexionSqlite>();
-    int rc = sqlite3_open_v2(ruta.c_str(), &c->db, SQLITE_OPEN_READWRITE, nullptr);
+    // One connection serves one thread at a time (the program has one):
+    // without the per-call mutex, reading a value costs half as much.
+    int rc = sqlite3_open_v2(ruta.c_str(), &c->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     // A file that is not a database shows only at its first read.
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);

@@ -99,3 +99,19 @@ bool PareceFechaIso(const char* s, int n) {
   return s[10] == ' ' && dig(11) && dig(12) && s[13] == ':' && dig(14) && dig(15) && s[16] == ':' && dig(17) &&
          dig(18);
 }
+
+std::optional<FechaHora> LeerFechaIso(const char* s, int n) {
+  auto num = [&](int i, int digitos) {
+    int v = 0;
+    for (int k = 0; k < digitos; ++k) v = v * 10 + (s[i + k] - '0');
+    return v;
+  };
+  FechaHora f;
+  f.anio = num(0, 4), f.mes = num(5, 2), f.dia = num(8, 2);
+  if (!FechaHora::EsValida(f.anio, f.mes, f.dia)) return std::nullopt;
+  if (n == 19) {
+    f.hora = num(11, 2), f.minuto = num(14, 2), f.segundo = num(17, 2);
+    if (f.hora > 23 || f.minuto > 59 || f.segundo > 59) return std::nullopt;
+  }
+  return f;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // ADO field descriptions from SQLite's declared column types, and the
 // special readings of some declared types (dates, bit).
+#include <optional>
 #include <string>
 
 #include "db/motor/Motor.h"
@@ -25,3 +26,7 @@ TipoDeclarado TipoDeDeclaracion(const char* declarado);
 int TipoAdoDeValor(int claseSqlite, bool pareceFecha);
 // An ISO date or date-time text ("2026-12-09" / "2026-12-09 14:05:00").
 bool PareceFechaIso(const char* s, int largo);
+// The date of a text PareceFechaIso accepted; nullopt for an impossible
+// date (a 31st of February). Read in place: it runs for every date of
+// every row.
+std::optional<FechaHora> LeerFechaIso(const char* s, int largo);

@@ -1,0 +1,41 @@
+#pragma once
+// The command file that registers the daily unattended run.
+//
+// On Windows it is "TAREA.CMD" with two SCHTASKS lines (delete the task,
+// create it again). Here the task scheduler is the user's crontab: the
+// command file "TAREA.sh" removes the entry tagged with the task name and
+// adds the daily entry that runs the program with the same parameter text
+// at the given time. The crontab command is "crontab" unless the
+// environment variable UT_VORNA_CRONTAB names another (tests use a
+// stand-in). Values are quoted for the shell and for cron, so a folder
+// with blanks or a password with quotes or "%" reaches the program intact.
+#include <string>
+
+namespace tarea {
+
+// "TAREA.CMD" on Windows, "TAREA.sh" here.
+std::string NombreArchivoComando();
+// The program file as copied into the destination folder: "UT_VORNA.EXE" on Windows, "ut_vorna" here.
+std::string NombreArchivoPrograma();
+
+// The two lines of TAREA.CMD, each ended by CR LF.
+std::string LineasSchtasks(const std::string& nombre, const std::string& hora, const std::string& proceso,
+                           const std::string& parametros);
+
+// The tag that marks the crontab entry of a task.
+std::string EtiquetaCron(const std::string& nombre);
+// The crontab entry: "MM HH * * * '<program>' '<parameters>' # ut_vorna-tarea:<name>".
+// `hora` must be valid (HoraValida).
+std::string EntradaCron(const std::string& nombre, const std::string& hora, const std::string& programa,
+                        const std::string& parametros);
+// The shell script written as command file here (LF line ends).
+std::string GuionCron(const std::string& nombre, const std::string& hora, const std::string& programa,
+                      const std::string& parametros);
+// The command file's text for this platform.
+std::string TextoArchivoComando(const std::string& nombre, const std::string& hora, const std::string& proceso,
+                                const std::string& parametros);
+
+// Text quoted for the POSIX shell: 'a'\''b'.
+std::string ComillasShell(const std::string& texto);
+
+}  // namespace tarea

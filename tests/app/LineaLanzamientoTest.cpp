@@ -2,6 +2,8 @@
 
 #include "app/IniciarSesion.h"
 #include "app/LineaLanzamiento.h"
+#include "db/motor/MotorGrabador.h"
+#include "services/BaseServicios.h"
 #include "sivlib/Aplicacion.h"
 #include "sivlib/Utiles.h"
 #include "sivlib/ValoresGlobales.h"
@@ -79,8 +81,12 @@ TEST(LanzamientoDesdeArchivo, UsaElArchivoODefaults) {
 }
 
 TEST(IniciarSesion, TomaLosValoresDelLanzamiento) {
+  // The connection is opened on the recording engine: no server is asked.
+  InstalacionGrabador grabacion;
+  OperadorDePrueba op;
   std::string cadena;
   IniciarSesion(false, kTipica, cadena, 3);
+  CerrarBases();
   EXPECT_EQ(gParametroAdicional, "1");
   EXPECT_EQ(gCaja, "1");
   EXPECT_EQ(UltimoLanzamiento().servidor, "SRV01");
@@ -93,6 +99,7 @@ TEST(IniciarSesion, TomaLosValoresDelLanzamiento) {
   EXPECT_EQ(UltimoLanzamiento().servidor, "ORCL");
   EXPECT_EQ(cadena, "Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=;Password=;");
   EXPECT_EQ(gCaja, "");
+  CerrarBases();
 }
 
 }  // namespace

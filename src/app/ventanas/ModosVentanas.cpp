@@ -1,10 +1,12 @@
-// The entry point's modes with windows: the refusal box and (later) the
-// main window run inside a QApplication created only here.
+// The entry point's modes with windows: the refusal box, the login window
+// of the database layer and (later) the main window run inside a
+// QApplication created only here.
 #include <QApplication>
 #include <memory>
 
 #include "app/ventanas/ModosVentanas.h"
 #include "app/ventanas/FrmMsgBox.h"
+#include "db/ventanas/VentanaAccesoQt.h"
 #include "sivlib/ventanas/OperadorQt.h"
 
 namespace {
@@ -14,6 +16,9 @@ class ModosVentanas : public Modos {
   ModosVentanas(int& argc, char** argv) : app_(argc, argv) {
     QApplication::setApplicationName("ut_vorna");
     FijarOperador(std::make_shared<OperadorQt>());
+    // An operator can answer: missing or refused connection data are asked
+    // for in the login window frmAcceso.
+    InstalarVentanaAccesoQt();
   }
 
   void AvisoSegundaInstancia(const std::string& mensaje, const std::string& titulo, int espera) override {

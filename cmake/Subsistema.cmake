@@ -48,5 +48,6 @@ function(pruebas target)
   target_link_libraries(${target} PRIVATE ${A_LIBS} prueba_apoyo GTest::gtest GTest::gmock)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;UT_VORNA_BIN=$<TARGET_FILE_DIR:ut_vorna>")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+               ENVIRONMENT_MODIFICATION "UT_VORNA_BIN=set:$<TARGET_FILE_DIR:ut_vorna>")
 endfunction()

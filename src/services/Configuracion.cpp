@@ -52,11 +52,9 @@ std::string Leer(DB_Dll& db, const std::string& Clave, std::string& ValorAux, co
   Recordset rs;
   std::string resultado;
   db.AbrirRecordset(sql, rs, nullptr, cursor_ado::SoloAvance, bloqueo_ado::SoloLectura, -1, true);
-  // A recordset that did not open fails twice: on opening and again on
-  // reading its row; each failure asks the operator.
-  const bool abierto = rs.State() == estado_objeto::Abierto;
-  if (!abierto && !Seguir(rutina)) return "";
-  if (!abierto) {
+  // AbrirRecordset has told the operator why it failed; reading the row of
+  // a recordset that did not open is this routine's own failure.
+  if (rs.State() != estado_objeto::Abierto) {
     if (!Seguir(rutina)) return "";
   } else if (rs.Eof()) {
     resultado = " ";

@@ -21,6 +21,9 @@ std::vector<ParCampo>& CamposPendientes();
 // Null, anything else SQLValue(value, comilla).
 void AgregarCampo(const std::string& campo, std::string& valor, const std::string& comilla = "'",
                   bool reiniciar = false);
+// The same for a value the caller does not keep.
+void AgregarCampo(const std::string& campo, const std::string& valor, const std::string& comilla = "'",
+                  bool reiniciar = false);
 
 // Turns the pairs into one statement appended to `sentencias` (followed by
 // one empty entry): an UPDATE (the condition gets " WHERE " in front unless
@@ -28,6 +31,8 @@ void AgregarCampo(const std::string& campo, std::string& valor, const std::strin
 // `mantenerCampos`, the pending list is reset to one fresh slot.
 void ArmarSentencia(std::vector<ParCampo>& campos, std::vector<std::string>& sentencias, const std::string& tabla,
                     bool actualizar, std::string& condicion, bool mantenerCampos = false);
+void ArmarSentencia(std::vector<ParCampo>& campos, std::vector<std::string>& sentencias, const std::string& tabla,
+                    bool actualizar, const std::string& condicion = {}, bool mantenerCampos = false);
 
 // Runs the non-blank statements as one transaction on the main connection.
 // `fallo` and `codigo` (native code of the first error) tell the outcome;
@@ -44,6 +49,8 @@ void GActualizarDatoScript(const std::vector<std::string>& sentencias, bool& fal
 // the executable's; the caller's variable receives it). Failures are
 // skipped: a failed record is simply missing.
 void RegistrarErrorSql(const std::string& sql, std::string& proceso, int32_t numero, const std::string& descripcion);
+void RegistrarErrorSql(const std::string& sql, const std::string& proceso, int32_t numero,
+                       const std::string& descripcion);
 
 namespace actualizar_dato {
 constexpr int32_t kClaveDuplicada = 2627, kConflictoRelacion = 547;

@@ -20,6 +20,11 @@ void AgregarCampo(const std::string& campo, std::string& valor, const std::strin
   par.valor = texto::IgualesSinCaso(valor, "NULL") ? "Null" : DB_Dll::SQLValue(Variant(valor), comilla).Texto();
 }
 
+void AgregarCampo(const std::string& campo, const std::string& valor, const std::string& comilla, bool reiniciar) {
+  std::string copia = valor;
+  AgregarCampo(campo, copia, comilla, reiniciar);
+}
+
 namespace {
 
 std::string Unir(const std::vector<ParCampo>& campos, std::string (*parte)(const ParCampo&)) {
@@ -44,4 +49,10 @@ void ArmarSentencia(std::vector<ParCampo>& campos, std::vector<std::string>& sen
   sentencias.push_back(sql);
   sentencias.emplace_back();
   if (!mantenerCampos) campos.assign(1, ParCampo{});
+}
+
+void ArmarSentencia(std::vector<ParCampo>& campos, std::vector<std::string>& sentencias, const std::string& tabla,
+                    bool actualizar, const std::string& condicion, bool mantenerCampos) {
+  std::string copia = condicion;
+  ArmarSentencia(campos, sentencias, tabla, actualizar, copia, mantenerCampos);
 }

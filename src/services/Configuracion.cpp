@@ -96,6 +96,8 @@ std::string Cfg(const std::string& Clave, std::string& ValorAux) {
   return Leer(DB(), Clave, ValorAux, "Cfg");
 }
 
+std::string Cfg(const std::string& Clave, const std::string&) { return Cfg(Clave); }
+
 std::string Cfg(const std::string& Clave) {
   std::string aux;
   return Cfg(Clave, aux);
@@ -104,6 +106,8 @@ std::string Cfg(const std::string& Clave) {
 std::string CfgPX(const std::string& Clave, std::string& ValorAux) {
   return Leer(DBEstadisticas(), Clave, ValorAux, "CfgPX");
 }
+
+std::string CfgPX(const std::string& Clave, const std::string&) { return CfgPX(Clave); }
 
 std::string CfgPX(const std::string& Clave) {
   std::string aux;

@@ -17,10 +17,12 @@ class DB_Dll;
 // A failure goes to the standard dialog (routine "Cfg"); "Ignorar" goes on,
 // any other answer returns "".
 std::string Cfg(const std::string& Clave, std::string& ValorAux);
+std::string Cfg(const std::string& Clave, const std::string& ValorAuxIgnorado);  // auxiliary value not wanted
 std::string Cfg(const std::string& Clave);
 // The same on the statistics connection (routine "CfgPX"), without the
 // open-connection test.
 std::string CfgPX(const std::string& Clave, std::string& ValorAux);
+std::string CfgPX(const std::string& Clave, const std::string& ValorAuxIgnorado);
 std::string CfgPX(const std::string& Clave);
 
 // Stores the value under the key, creating the row when missing: CLAVE

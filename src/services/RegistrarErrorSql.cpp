@@ -24,3 +24,9 @@ void RegistrarErrorSql(const std::string& sql, std::string& proceso, int32_t num
   }
   db.CierraRecordset(rs);
 }
+
+void RegistrarErrorSql(const std::string& sql, const std::string& proceso, int32_t numero,
+                       const std::string& descripcion) {
+  std::string copia = proceso;
+  RegistrarErrorSql(sql, copia, numero, descripcion);
+}

@@ -1,10 +1,6 @@
 #include "unifier/FormatoCampos.h"
 
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
+#include "services/FmtMoneda.h"
 #include "sivlib/Regional.h"
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
@@ -28,36 +24,20 @@ std::string FechaArchivo(const Variant& valor) {
   return fecha ? FechaArchivo(*fecha) : "";
 }
 
-std::string TextoMoneda(double valor) {
-  // Ten-thousandths first, as ValorNumerico reads the amount; then
-  // hundredths rounded half to even, in integers so that no binary
-  // fraction decides a tie.
-  const long long diezmilesimos = std::llround(valor * 10000.0);
-  const bool negativo = diezmilesimos < 0;
-  const long long absoluto = std::llabs(diezmilesimos);
-  long long centesimos = absoluto / 100;
-  const long long resto = absoluto % 100;
-  if (resto > 50 || (resto == 50 && centesimos % 2 == 1)) ++centesimos;
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%s%lld.%02lld", negativo && centesimos ? "-" : "", centesimos / 100,
-                centesimos % 100);
-  return buf;
+std::string TextoMoneda(std::string_view texto) {
+  return texto::ReemplazarTodo(texto::Recortado(FmtMoneda(std::string(texto), 2, false)), ",", ".");
 }
 
-std::string TextoMoneda(std::string_view texto) { return TextoMoneda(ValorNumerico(texto)); }
-
-std::string TextoMonedaSinSigno(std::string_view texto) { return TextoMoneda(std::fabs(ValorNumerico(texto))); }
+std::string TextoMonedaSinSigno(std::string_view texto) {
+  // The formatter rounds the absolute value and puts the sign in front, so
+  // the text of |x| is the text of x without its "-".
+  std::string r = TextoMoneda(texto);
+  if (!r.empty() && r.front() == '-') r.erase(0, 1);
+  return r;
+}
 
 std::string TextoNumero(std::string_view texto) {
   return TextoDeNumero(ValorNumerico(texto), regional::SeparadorDecimal());
-}
-
-std::string PrimerosCaracteres(std::string_view texto, size_t n) {
-  size_t caracteres = 0;
-  for (size_t i = 0; i < texto.size(); ++i) {
-    if (IniciaCaracter(texto[i]) && caracteres++ == n) return std::string(texto.substr(0, i));
-  }
-  return std::string(texto);
 }
 
 std::string UltimosCaracteres(std::string_view texto, size_t n) {
@@ -74,7 +54,7 @@ std::string CodigoVorna(std::string_view texto) {
 }
 
 std::string TextoAjustado(std::string_view texto) {
-  return texto::Recortado(PrimerosCaracteres(texto, kLargoTexto));
+  return texto::Recortado(Recortar(texto, kLargoTexto));
 }
 
 std::string DocumentoSinSeparadores(std::string_view texto) {

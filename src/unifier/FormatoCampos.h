@@ -17,12 +17,10 @@ std::string FechaArchivo(const FechaHora& fecha);
 // a text that is no date give empty text.
 std::string FechaArchivo(const Variant& valor);
 
-// Money text: two decimals, "." as the decimal mark, no grouping; a
-// negative amount keeps its "-". The value is first taken to 4 decimals
-// (as ValorNumerico reads it) and then rounded half to even, as the
-// program's amount formatter does: 2.345 gives 2.34, 2.355 gives 2.36.
-std::string TextoMoneda(double valor);
-// Money text of a column's text (read with ValorNumerico; no number is 0).
+// Money text of a column's text: the program's amount formatter
+// (FmtMoneda) with two decimals and no grouping, trimmed, every "," made
+// "." (1234.50). The text is read with ValorNumerico (no number is 0) and
+// rounded half to even; a negative amount keeps its "-".
 std::string TextoMoneda(std::string_view texto);
 // Money text of the absolute value of a column's text: quantities and
 // amounts of the sales file carry no sign.
@@ -32,14 +30,14 @@ std::string TextoMonedaSinSigno(std::string_view texto);
 // regional form ("3", "2,5" under a decimal comma).
 std::string TextoNumero(std::string_view texto);
 
-// The first / last n characters of a UTF-8 text (characters, not bytes,
-// so an accented letter is never split).
-std::string PrimerosCaracteres(std::string_view texto, size_t n);
+// The last n characters of a UTF-8 text (characters, not bytes, so an
+// accented letter is never split).
 std::string UltimosCaracteres(std::string_view texto, size_t n);
 
 // Codes of customers: the last 10 characters, then trimmed.
 std::string CodigoVorna(std::string_view texto);
-// Names, streets, towns, mails, phones: at most 50 characters, trimmed.
+// Names, streets, towns, mails, phones: fitted to 50 characters with
+// Recortar, then trimmed.
 std::string TextoAjustado(std::string_view texto);
 // Document numbers: trimmed, without "-", "/", "." and "\".
 std::string DocumentoSinSeparadores(std::string_view texto);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "sivlib/Regional.h"
+#include "sivlib/ValoresGlobales.h"
 #include "unifier/NombresArchivo.h"
 
 namespace {
@@ -35,12 +36,21 @@ TEST_F(FormatoCampos, FechaDelArchivoEsAnioMesDia) {
 }
 
 TEST_F(FormatoCampos, MonedaConPuntoYDosDecimalesRedondeaAlPar) {
-  const std::pair<double, std::string> casos[] = {
-      {1234.5, "1234.50"}, {0, "0.00"},        {3, "3.00"},       {2.345, "2.34"},   {2.355, "2.36"},
-      {2.3451, "2.35"},    {2.34499, "2.34"},  {0.005, "0.00"},   {0.015, "0.02"},   {-3, "-3.00"},
-      {-0.004, "0.00"},    {1234567.891, "1234567.89"},           {19.999, "20.00"}, {1e9, "1000000000.00"},
+  const Caso casos[] = {
+      {"1234.5", "1234.50"}, {"0", "0.00"},         {"3", "3.00"},       {"2.345", "2.34"},   {"2.355", "2.36"},
+      {"2.3451", "2.35"},    {"2.34499", "2.34"},   {"0.005", "0.00"},   {"0.015", "0.02"},   {"-3", "-3.00"},
+      {"-0.004", "0.00"},    {"1234567.891", "1234567.89"},           {"19.999", "20.00"}, {"1000000000", "1000000000.00"},
   };
-  for (const auto& [valor, esperado] : casos) EXPECT_EQ(TextoMoneda(valor), esperado) << valor;
+  for (const auto& c : casos) EXPECT_EQ(TextoMoneda(c.entrada), c.esperado) << c.entrada;
+}
+
+TEST_F(FormatoCampos, MonedaNoDependeDeLosDecimalesDeLaInstalacion) {
+  // The files always carry two decimals, whatever the installation's
+  // currency decimals and the locale say.
+  gDecimalesMoneda = "4";
+  regional::FijarDecimalesMoneda(0);
+  EXPECT_EQ(TextoMoneda("12.5"), "12.50");
+  gDecimalesMoneda.clear();
 }
 
 TEST_F(FormatoCampos, MonedaDeUnTextoLeeElSeparadorRegional) {
@@ -64,10 +74,6 @@ TEST_F(FormatoCampos, NumeroEnFormaRegional) {
 }
 
 TEST_F(FormatoCampos, CortesCuentanCaracteresNoBytes) {
-  EXPECT_EQ(PrimerosCaracteres("Ñandú", 3), "Ñan");
-  EXPECT_EQ(PrimerosCaracteres("Ñandú", 5), "Ñandú");
-  EXPECT_EQ(PrimerosCaracteres("Ñandú", 9), "Ñandú");
-  EXPECT_EQ(PrimerosCaracteres("abc", 0), "");
   EXPECT_EQ(UltimosCaracteres("Peñón", 3), "ñón");
   EXPECT_EQ(UltimosCaracteres("ab", 10), "ab");
   EXPECT_EQ(UltimosCaracteres("abc", 0), "");

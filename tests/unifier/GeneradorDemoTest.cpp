@@ -9,6 +9,7 @@
 
 #include "ConsultaSqlite.h"
 #include "sivlib/CodigoAnsi.h"
+#include "sivlib/Utiles.h"
 #include "support/CarpetaPrueba.h"
 #include "unifier/CodigosKivo.h"
 #include "unifier/FormatoCampos.h"
@@ -167,7 +168,7 @@ TEST_F(BaseDemo, ClientesActivosConTodosLosCasosDelArchivo) {
   for (const auto& f : filas) {
     const std::string razon = Texto(f, 1), documento = Texto(f, 2);
     EXPECT_EQ(Texto(f, 5), "0");
-    if (vorna::PrimerosCaracteres(razon, 50) != razon) ++largos;
+    if (Recortar(razon, 50) != razon) ++largos;
     if (razon.find("é") != std::string::npos || razon.find("á") != std::string::npos) ++acentos;
     if (ansi::DesdeUtf8(razon).find('?') != std::string::npos && razon.find('?') == std::string::npos) ++fueraDeCodigo;
     if (vorna::DocumentoSinSeparadores(documento) != documento) ++separadores;

@@ -1,13 +1,12 @@
 // The program's own tables: configuration of this machine, users, menu
 // tasks and cash boxes.
-#include "sivlib/Entorno.h"
-#include "sivlib/Texto.h"
+#include "unifier/ClavesVorna.h"
 #include "unifier/demo/ContextoDemo.h"
 #include "unifier/demo/SentenciaSqlite.h"
 
 namespace demo {
 
-std::string ClaveCarpetaDestino() { return "UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo()); }
+std::string ClaveCarpetaDestino() { return vorna::ClaveCarpetaDestino(); }
 
 bool PoblarConfiguracion(ContextoDemo& c, std::string& error) {
   SentenciaSqlite clave(c.db, "INSERT INTO TA_CONFIGURACION (CLAVE,VALOR,VALORAUX,GRUPO,POLITICANEGOCIO) "

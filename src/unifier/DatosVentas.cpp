@@ -1,0 +1,120 @@
+// Sales ("VTA"): the stock movements of the sales voucher types in the
+// date range, of the supplier's articles, one line per movement of a known
+// customer.
+#include "unifier/ConjuntoDatos.h"
+#include "unifier/ConstantesVorna.h"
+#include "unifier/FiltroClientes.h"
+#include "unifier/FormatoCampos.h"
+
+namespace vorna {
+
+std::string ConsultaVentas(const std::string& desde, const std::string& hasta) {
+  const std::string cuenta(kCuentaProveedor);
+  const char* const crlf = "\r\n";
+  std::string s;
+  s += " SELECT      dbo.V_MV_Stock.TC + DBO.V_MV_Stock.IDCOMPROBANTE AS TRANSACCION, dbo.V_MV_Stock.SECUENCIA , "
+       "dbo.V_MV_Stock.CuentaProveedor AS cuenta, ISNULL(dbo.V_MV_Cpte.FECHA, dbo.V_MV_Stock.FECHA) AS Fecha,  "
+       "dbo.V_MV_Stock.IDVENDEDOR,";
+  s += crlf;
+  s += " V_TA_VENDEDORES.Nombre , CASE WHEN V_MV_Stock.CantidadUD > 0 THEN 'DEV' ELSE 'VEN' END AS TipoVenta   ,  "
+       "dbo.V_MV_Stock.IDArticulo, dbo.v_ma_articulos.CodigoArtProveedor ,";
+  s += crlf;
+  s += " dbo.V_MV_Stock.CantidadUD AS Consumo,";
+  s += crlf;
+  s += " (dbo.V_MV_Stock.IMPORTE_S_IVA * dbo.V_MV_Stock.Cantidad) - (dbo.V_MV_Stock.IMPORTE_S_IVA * "
+       "ISNULL(dbo.V_MV_Cpte.PorcDescuento1, 0)";
+  s += crlf;
+  s += " / 100 * dbo.V_MV_Stock.Cantidad) - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento2, 0) "
+       "/ 100 * dbo.V_MV_Stock.Cantidad)";
+  s += crlf;
+  s += " - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento3, 0) / 100 * dbo.V_MV_Stock.Cantidad)";
+  s += crlf;
+  s += " - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento4, 0) / 100 * dbo.V_MV_Stock.Cantidad)";
+  s += crlf;
+  s += " - (dbo.V_MV_Stock.IMPORTE_S_IVA * dbo.V_MV_Stock.DtoItem / 100 * dbo.V_MV_Stock.Cantidad) AS ValorVenta, "
+       "dbo.V_MV_Stock.Costo * dbo.V_MV_Stock.Cantidad AS ValorCosto,";
+  s += crlf;
+  s += " dbo.V_MV_Stock.ArtMoneda , dbo.V_MV_Stock.ArtCotizacion, dbo.V_MV_Stock.IVARI, dbo.V_MV_Stock.DtoItem, "
+       "dbo.v_ma_articulos.CuentaProveedor";
+  s += crlf;
+  s += " FROM         dbo.V_MV_Stock LEFT OUTER JOIN";
+  s += crlf;
+  s += " dbo.V_MV_Cpte ON dbo.V_MV_Stock.TC = dbo.V_MV_Cpte.TC AND dbo.V_MV_Stock.IDCOMPROBANTE = "
+       "dbo.V_MV_Cpte.IDCOMPROBANTE";
+  s += crlf;
+  s += " left outer join";
+  s += crlf;
+  s += " dbo.V_MA_ARTICULOS on dbo.V_MV_Stock.IDArticulo = dbo.v_ma_articulos.IDARTICULO";
+  s += crlf;
+  s += " LEFT OUTER JOIN V_TA_VENDEDORES ON";
+  s += crlf;
+  s += " V_MV_Stock.IdVendedor = V_TA_VENDEDORES.IdVendedor";
+  s += crlf;
+  s += " WHERE     (dbo.V_MV_Stock.Anulado = 0) AND (dbo.V_MV_Stock.TC IN (N'TK', N'TKFC', N'FC', N'ND', N'NC', "
+       "N'NCFP', N'FP')) ";
+  s += crlf;
+  s += " AND (dbo.V_MV_Stock.FECHA>='" + desde + "' AND dbo.V_MV_Stock.FECHA<='" + hasta + "') ";
+  s += crlf;
+  s += " AND dbo.v_ma_articulos.CUENTAPROVEEDOR = '" + cuenta + "'";
+  s += crlf;
+  s += " order by Fecha,secuencia";
+  s += crlf;
+  return s;
+}
+
+namespace {
+
+class Ventas : public ConjuntoDatos {
+ public:
+  Ventas(std::string desde, std::string hasta, std::string paquete)
+      : desde_(std::move(desde)), hasta_(std::move(hasta)), paquete_(std::move(paquete)) {}
+
+  std::string Consulta() const override { return ConsultaVentas(desde_, hasta_); }
+
+  std::string Progreso(LectorFila& fila) const override {
+    return "Generando VENTAS | Cargando " + fila.Valor("TRANSACCION").Texto();
+  }
+
+  ErrorSistema Columnas(LectorFila& fila, std::vector<std::string>& c) override {
+    c.clear();
+    const std::string cuenta = fila.Texto("Cuenta");
+    if (fila.Error().HayError()) return fila.Error();
+    bool cliente = false;
+    if (ErrorSistema e = clientes_.Existe(cuenta, cliente); e.HayError()) return e;
+    if (!cliente) return {};
+    c = {std::string(kCodigoLinea),
+         TransaccionVorna(fila.Texto("TRANSACCION")),
+         TextoNumero(fila.Texto("Secuencia")),
+         "",
+         CodigoVorna(cuenta),
+         FechaArchivo(fila.Valor("Fecha")),
+         fila.Recortado("IdVendedor"),
+         TextoAjustado(fila.Texto("Nombre")),
+         fila.Recortado("TIPOVENTA"),
+         fila.Recortado("codigoartproveedor"),
+         fila.Recortado("IdArticulo"),
+         TextoMonedaSinSigno(fila.Texto("consumo")),
+         TextoMonedaSinSigno(fila.Texto("Valorventa")),
+         "",
+         "",
+         "",
+         "",
+         "",
+         paquete_};
+    if (fila.Error().HayError()) c.clear();
+    return fila.Error();
+  }
+
+ private:
+  std::string desde_, hasta_, paquete_;
+  FiltroClientes clientes_;
+};
+
+}  // namespace
+
+std::unique_ptr<ConjuntoDatos> CrearVentas(const std::string& desde, const std::string& hasta,
+                                           const std::string& nroPaquete) {
+  return std::make_unique<Ventas>(desde, hasta, nroPaquete);
+}
+
+}  // namespace vorna

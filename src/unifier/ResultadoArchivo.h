@@ -1,0 +1,43 @@
+#pragma once
+// What became of one data-set file, and of a whole generation run, for
+// the callers: the window shows it, the unattended run turns it into the
+// process exit status.
+#include <string>
+#include <vector>
+
+#include "sivlib/ErrorSistema.h"
+
+namespace vorna {
+
+struct ResultadoArchivo {
+  enum class Estado {
+    Entregado,   // the file is in the destination folder under its final name
+    SinDestino,  // no destination folder: the file exists only as the temporary file
+    Fallido,     // not delivered: the operator left at a failure, or the delivery failed
+  };
+  std::string codigo;       // "VTA", "STK", "PDV", "RTA"
+  Estado estado = Estado::Fallido;
+  long lineas = 0;          // lines written
+  int ignorados = 0;        // failures the operator chose to go past (lines or steps lost)
+  std::string temporal;     // the temporary file
+  std::string destino;      // the delivered file (empty when none)
+  ErrorSistema error;       // the last failure shown to the operator
+
+  // Delivered whole: no failure was gone past.
+  bool Exito() const { return estado == Estado::Entregado && ignorados == 0; }
+  // What went wrong, in the operator's words (empty on success).
+  std::string Motivo() const;
+};
+
+struct ResultadoGeneracion {
+  std::string nroPaquete;
+  bool fechaInvalida = false;            // the run stopped at the date check
+  std::vector<ResultadoArchivo> archivos;  // in the order they were written
+
+  // Every chosen file delivered whole (nothing chosen is no failure).
+  bool Exito() const;
+  // One line naming each data set that failed and why (empty on success).
+  std::string TextoFallos() const;
+};
+
+}  // namespace vorna

@@ -5,9 +5,11 @@
 #   subfolders (everything except src/<name>/ventanas/). Never links Qt Widgets.
 # subsistema_ventanas(<name> LIBS <libs...>)
 #   Library <name>_ventanas from src/<name>/ventanas/*.cpp, with Qt Widgets.
-# pruebas(<target> SOURCES <files...> LIBS <libs...> [QT])
+# pruebas(<target> SOURCES <files...> LIBS <libs...> [QT] [BLOQUEO <name>])
 #   GoogleTest binary registered with CTest. QT selects the offscreen
 #   QApplication main; otherwise a plain main without any display.
+#   BLOQUEO: tests holding the same name never run at the same time (ctest
+#   -j), e.g. those that start copies of the program, which count each other.
 
 function(subsistema_core name)
   cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
@@ -37,7 +39,7 @@ function(subsistema_ventanas name)
 endfunction()
 
 function(pruebas target)
-  cmake_parse_arguments(A "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(A "QT" "BLOQUEO" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${A_SOURCES})
   if(A_QT)
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
@@ -47,7 +49,12 @@ function(pruebas target)
   endif()
   target_link_libraries(${target} PRIVATE ${A_LIBS} prueba_apoyo GTest::gtest GTest::gmock)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(bloqueo)
+  if(A_BLOQUEO)
+    set(bloqueo RESOURCE_LOCK ${A_BLOQUEO})
+  endif()
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-               ENVIRONMENT_MODIFICATION "UT_VORNA_BIN=set:$<TARGET_FILE_DIR:ut_vorna>")
+               ENVIRONMENT_MODIFICATION "UT_VORNA_BIN=set:$<TARGET_FILE_DIR:ut_vorna>"
+               ${bloqueo})
 endfunction()

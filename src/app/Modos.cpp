@@ -5,6 +5,7 @@
 #include "app/EstadoSalida.h"
 #include "app/IniciarSesion.h"
 #include "sivlib/Operador.h"
+#include "unifier/UnificacionDesatendida.h"
 
 void Modos::AvisoSegundaInstancia(const std::string& mensaje, const std::string& titulo, int) {
   operador().Mensaje(mensaje, botones::OK, titulo);
@@ -21,9 +22,9 @@ int Modos::IniciarSesion(std::string& cadenaConexion) {
 }
 
 int Modos::EjecutarDesatendido() {
-  operador().Mensaje("La generacion de archivos todavia no esta disponible en esta version.", botones::OK,
-                     "Aviso al operador");
-  return estado_salida::FalloGeneracion;
+  static_assert(vorna::salida_desatendida::Exito == estado_salida::Exito &&
+                vorna::salida_desatendida::FalloGeneracion == estado_salida::FalloGeneracion);
+  return vorna::EjecutarUnificacionDesatendida();
 }
 
 int Modos::EjecutarInteractivo() {

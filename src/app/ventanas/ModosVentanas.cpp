@@ -1,13 +1,15 @@
 // The entry point's modes with windows: the refusal box, the login window
-// of the database layer and (later) the main window run inside a
-// QApplication created only here.
+// of the database layer and the main window run inside a QApplication
+// created only here.
 #include <QApplication>
 #include <memory>
 
 #include "app/ventanas/ModosVentanas.h"
+#include "app/EstadoSalida.h"
 #include "app/ventanas/FrmMsgBox.h"
 #include "db/ventanas/VentanaAccesoQt.h"
 #include "sivlib/ventanas/OperadorQt.h"
+#include "unifier/ventanas/VentanaInterfaceVorna.h"
 
 namespace {
 
@@ -27,6 +29,14 @@ class ModosVentanas : public Modos {
     box.Titulo = QString::fromStdString(titulo);
     box.Espera = qint16(espera);
     box.exec();
+  }
+
+  // The main window, shown until its close step ends the event loop.
+  int EjecutarInteractivo() override {
+    VentanaInterfaceVorna ventana;
+    ventana.AlTerminar = [] { QApplication::exit(estado_salida::Exito); };
+    ventana.show();
+    return QApplication::exec();
   }
 
  private:

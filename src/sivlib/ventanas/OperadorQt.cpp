@@ -103,7 +103,13 @@ std::string OperadorQt::ElegirArchivo(const std::string& titulo, const std::stri
   return QFileDialog::getOpenFileName(QApplication::activeWindow(), Q(titulo), QString(), f).toStdString();
 }
 
-void OperadorQt::ProcesarEventos() { QApplication::processEvents(); }
+void OperadorQt::ProcesarEventos() {
+  const auto ahora = std::chrono::steady_clock::now();
+  if (ahora - ultimaRonda_ < intervalo_) return;
+  QApplication::processEvents();
+  // Counted from the end of the round: a slow repaint does not eat the next interval.
+  ultimaRonda_ = std::chrono::steady_clock::now();
+}
 
 void OperadorQt::CursorOcupado(bool ocupado) {
   if (ocupado) QApplication::setOverrideCursor(Qt::WaitCursor);

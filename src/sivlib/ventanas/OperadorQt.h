@@ -1,5 +1,7 @@
 #pragma once
 // The interactive operator: Qt dialogs.
+#include <chrono>
+
 #include "sivlib/Operador.h"
 
 class OperadorQt : public Operador {
@@ -9,7 +11,22 @@ class OperadorQt : public Operador {
   std::string ElegirCarpeta(const std::string& titulo, const std::string& inicial) override;
   std::string ElegirFecha(const std::string& inicial) override;
   std::string ElegirArchivo(const std::string& titulo, const std::string& filtro) override;
+  // Lets pending events run, at most once per IntervaloEventos(): long
+  // loops call this once per row, and processing events (with the repaint
+  // of a progress label changed on every row) costs more than a row does.
+  // Between two rounds a call is one clock reading; the window still
+  // answers within the interval, and a label changed row after row is
+  // repainted only at those rounds, with its latest text.
   void ProcesarEventos() override;
   void CursorOcupado(bool ocupado) override;
   bool Interactivo() const override { return true; }
+
+  static constexpr std::chrono::milliseconds kIntervaloEventos{40};
+  std::chrono::milliseconds IntervaloEventos() const { return intervalo_; }
+  // 0 processes events at every call (for measuring what the pacing saves).
+  void FijarIntervaloEventos(std::chrono::milliseconds intervalo) { intervalo_ = intervalo; }
+
+ private:
+  std::chrono::milliseconds intervalo_ = kIntervaloEventos;
+  std::chrono::steady_clock::time_point ultimaRonda_{};
 };

@@ -24,7 +24,7 @@ class Stock : public ConjuntoDatos {
   }
 
   ErrorSistema Columnas(LectorFila& fila, std::vector<std::string>& c) override {
-    c = {std::string(kCodigoLinea), fila.Recortado("codigoartproveedor"), TextoMoneda(fila.Texto("Stock")),
+    c = {std::string(kCodigoLinea), fila.Recortado("codigoartproveedor"), TextoMoneda(fila.TextoNumerico("Stock")),
          FechaArchivo(FechaHora::Ahora()), paquete_};
     if (fila.Error().HayError()) c.clear();
     return fila.Error();

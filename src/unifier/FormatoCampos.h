@@ -26,6 +26,13 @@ std::string TextoMoneda(std::string_view texto);
 // amounts of the sales file carry no sign.
 std::string TextoMonedaSinSigno(std::string_view texto);
 
+// The text of a column's value for a rule that reads it back as a number
+// (ValorNumerico): it reads as the same number as the value's own text
+// (SinNulo), but a number takes one conversion ("%.15g": the 15
+// significant digits its text keeps) instead of the search for its
+// shortest text, which costs up to fifteen on every amount of every line.
+std::string TextoParaNumero(const Variant& valor);
+
 // "Number of" a text: ValorNumerico, written back as plain text in the
 // regional form ("3", "2,5" under a decimal comma).
 std::string TextoNumero(std::string_view texto);

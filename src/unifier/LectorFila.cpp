@@ -2,6 +2,7 @@
 
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
+#include "unifier/FormatoCampos.h"
 
 namespace vorna {
 
@@ -13,6 +14,8 @@ Variant LectorFila::Valor(const std::string& campo) {
 }
 
 std::string LectorFila::Texto(const std::string& campo) { return SinNulo(Valor(campo)); }
+
+std::string LectorFila::TextoNumerico(const std::string& campo) { return TextoParaNumero(Valor(campo)); }
 
 std::string LectorFila::Recortado(const std::string& campo) { return texto::Recortado(Texto(campo)); }
 

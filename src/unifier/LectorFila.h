@@ -19,6 +19,8 @@ class LectorFila {
   Variant Valor(const std::string& campo);
   // "Text of a column": the value through SinNulo, a null as empty text.
   std::string Texto(const std::string& campo);
+  // The text, for a rule that reads it as a number (TextoParaNumero).
+  std::string TextoNumerico(const std::string& campo);
   // The text, trimmed.
   std::string Recortado(const std::string& campo);
 

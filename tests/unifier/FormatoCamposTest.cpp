@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <cstdlib>
+#include <vector>
 
 #include "sivlib/Regional.h"
+#include "sivlib/Utiles.h"
 #include "sivlib/ValoresGlobales.h"
 #include "unifier/NombresArchivo.h"
 
@@ -71,6 +77,36 @@ TEST_F(FormatoCampos, NumeroEnFormaRegional) {
   EXPECT_EQ(TextoNumero(""), "0");
   regional::FijarSeparadores(',', '.');
   EXPECT_EQ(TextoNumero("2,5"), "2,5");
+}
+
+TEST_F(FormatoCampos, ElTextoParaNumeroSeLeeIgualQueElTextoDelValor) {
+  // Amounts as the sales query computes them: products and discounts of
+  // values with cents, of every magnitude, and the awkward ones.
+  std::vector<double> valores = {0, -0.0, 1, -3, 100, 1e15, 1e16, 123456789012.345, 2.345, 0.00005, 1e-5, 1e-12,
+                                 270.00000000000006, 1.0 / 3, -1234.56789, 99999.99995, 0.015};
+  uint64_t semilla = 12345;
+  for (int i = 0; i < 20000; ++i) {
+    semilla = semilla * 6364136223846793005ULL + 1442695040888963407ULL;
+    const double base = double(semilla >> 11) / double(1ULL << 53);
+    const double escala = std::pow(10.0, int(semilla % 14) - 4);
+    const double importe = std::round(base * escala * 100) / 100;
+    valores.push_back(importe * (1 - (semilla % 7) * 0.0125) * ((semilla & 1) ? -1 : 1) * 3);
+  }
+  for (char decimal : {'.', ','}) {
+    regional::FijarSeparadores(decimal, decimal == '.' ? ',' : '.');
+    for (double v : valores) {
+      EXPECT_EQ(ValorNumerico(TextoParaNumero(Variant(v))), ValorNumerico(SinNulo(Variant(v)))) << v;
+      const std::string texto = TextoParaNumero(Variant(v));
+      char printf15[48];
+      std::snprintf(printf15, sizeof printf15, "%.15g", v);
+      if (!std::strpbrk(printf15, "e")) {
+        EXPECT_EQ(texto, printf15) << v;
+      }
+      EXPECT_EQ(TextoNumero(texto), TextoDeNumero(ValorNumerico(texto), decimal)) << v;
+    }
+  }
+  EXPECT_EQ(TextoParaNumero(Variant("12,5")), "12,5");
+  EXPECT_EQ(TextoParaNumero(Variant::Nulo()), "");
 }
 
 TEST_F(FormatoCampos, CortesCuentanCaracteresNoBytes) {

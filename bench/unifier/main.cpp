@@ -46,9 +46,8 @@ int main(int argc, char** argv) {
   frmInterfaceVorna ventana;
   ventana.Ventana().FijarTexto(ventana.TxtFields(3), argv[4]);
   ventana.NroPaquete = "1";
-  std::string codigo = "VTA", desde = argv[2], hasta = argv[3];
   const auto inicio = std::chrono::steady_clock::now();
-  const vorna::ResultadoArchivo r = ventana.generarArchivo(codigo, desde, hasta);
+  const vorna::ResultadoArchivo r = ventana.generarArchivo("VTA", argv[2], argv[3]);
   const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
   if (!r.Exito()) {
     std::fprintf(stderr, "bench_unifier: %s\n", r.Motivo().c_str());

@@ -66,7 +66,7 @@ vorna::ResultadoGeneracion frmInterfaceVorna::ActualizarDatos() {
     if (todos || Control(casilla).valor == kTildado) codigos.emplace_back(codigo);
 
   enCurso_ = true;
-  for (std::string& codigo : codigos) r.archivos.push_back(generarArchivo(codigo, desde, hasta));
+  for (const std::string& codigo : codigos) r.archivos.push_back(generarArchivo(codigo, desde, hasta));
   enCurso_ = false;
   // The counter advances with every run that wrote at least one file,
   // whether each file succeeded or not: a package number is never reused.
@@ -75,8 +75,8 @@ vorna::ResultadoGeneracion frmInterfaceVorna::ActualizarDatos() {
   return r;
 }
 
-vorna::ResultadoArchivo frmInterfaceVorna::generarArchivo(std::string& codigo, std::string& desde,
-                                                          std::string& hasta) {
+vorna::ResultadoArchivo frmInterfaceVorna::generarArchivo(const std::string& codigo, const std::string& desde,
+                                                          const std::string& hasta) {
   vorna::ParametrosArchivo p;
   p.codigo = codigo;
   p.nroPaquete = NroPaquete;

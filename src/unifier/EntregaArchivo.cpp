@@ -16,6 +16,7 @@
 #define ID_PROCESO getpid
 #endif
 
+#include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
 #include "unifier/ErrorArchivo.h"
 
@@ -103,6 +104,8 @@ ResultadoEntrega EntregarArchivo(const std::string& archivoTemporal, const std::
       if (ec) r.error = ErrorDeArchivo(ec.value(), "reemplazar", r.destino);
     }
     if (r.error.HayError()) {
+      // The operator knows the final name, not the hidden copy's.
+      r.error.descripcion = texto::ReemplazarTodo(r.error.descripcion, parcial, r.destino);
       std::error_code ignorado;
       std::filesystem::remove(parcial, ignorado);
       r.estado = ResultadoEntrega::Estado::Fallido;

@@ -91,7 +91,7 @@ void frmInterfaceVorna::FijarFechasDelServidor() {
   ventana_.FijarTexto(TxtFields(0), ahora.MasDias(-4).Regional());
 }
 
-void frmInterfaceVorna::Form_Unload(int16_t&) { Cerrar(); }
+void frmInterfaceVorna::Form_Unload(int16_t) { Cerrar(); }
 
 void frmInterfaceVorna::Cerrar() {
   GuardarEstadoVentana(ventana_, "", "");

@@ -54,8 +54,9 @@ class frmInterfaceVorna {
 
   // ---- Operations ----
   void Form_Load();
-  // The close step (closing the window, or the toolbar's "CERRAR").
-  void Form_Unload(int16_t& Cancel);
+  // The close step (closing the window, or the toolbar's "CERRAR"); the
+  // cancel flag is ignored.
+  void Form_Unload(int16_t Cancel = 0);
   void Form_KeyDown(int16_t& KeyCode, int16_t Shift);
   void TxtFields_GotFocus(int16_t Index);
   // The toolbar's button event, by the button's key.
@@ -70,7 +71,8 @@ class frmInterfaceVorna {
   // The generation run. Also kept for UltimaGeneracion().
   vorna::ResultadoGeneracion ActualizarDatos();
   // Writes and delivers the file of one data set ("VTA", "STK", "PDV", "RTA").
-  vorna::ResultadoArchivo generarArchivo(std::string& codigo, std::string& desde, std::string& hasta);
+  vorna::ResultadoArchivo generarArchivo(const std::string& codigo, const std::string& desde,
+                                         const std::string& hasta);
 
   // A generation run is writing files (its row loop lets window events run,
   // so a toolbar command may arrive meanwhile).

@@ -89,8 +89,8 @@ std::optional<std::string> ConBaseErp::Configuracion(const std::string& clave) {
   return f[0][0];
 }
 
-vorna::ResultadoArchivo ConBaseErp::Generar(std::string codigo, std::string desde, std::string hasta,
-                                            const std::string& paquete) {
+vorna::ResultadoArchivo ConBaseErp::Generar(const std::string& codigo, const std::string& desde,
+                                            const std::string& hasta, const std::string& paquete) {
   ventana.NroPaquete = paquete;
   return ventana.generarArchivo(codigo, desde, hasta);
 }

@@ -61,8 +61,9 @@ class ConBaseErp : public ConBaseSqlite {
   std::optional<std::string> Configuracion(const std::string& clave);
 
   // One data set through the window's generarArchivo, delivered into `destino`.
-  vorna::ResultadoArchivo Generar(std::string codigo, std::string desde = "01/12/2024",
-                                  std::string hasta = "08/12/2024 23:59:59", const std::string& paquete = "16");
+  vorna::ResultadoArchivo Generar(const std::string& codigo, const std::string& desde = "01/12/2024",
+                                  const std::string& hasta = "08/12/2024 23:59:59",
+                                  const std::string& paquete = "16");
   // The delivered file of a data set (in `destino` unless another folder is
 // given), as its lines (without CR LF); the
   // bytes must end in CR LF (an empty file has no line).

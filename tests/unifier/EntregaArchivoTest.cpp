@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "sivlib/Utiles.h"
 #include "support/CarpetaPrueba.h"
 
 namespace {
@@ -77,7 +78,9 @@ TEST_F(Entrega, CarpetaInexistenteOBlancosFallaSinDejarNada) {
     const ResultadoEntrega r = EntregarArchivo(archivoTemporal, carpeta, kNombre);
     EXPECT_EQ(r.estado, ResultadoEntrega::Estado::Fallido) << carpeta;
     EXPECT_EQ(r.error.numero, errores::RutaNoEncontrada) << carpeta;
-    EXPECT_FALSE(r.error.descripcion.empty());
+    // The message names the file the operator expects, not the hidden copy.
+    EXPECT_NE(r.error.descripcion.find(ConBarraFinal(carpeta) + kNombre), std::string::npos) << r.error.descripcion;
+    EXPECT_EQ(r.error.descripcion.find(".parcial"), std::string::npos) << r.error.descripcion;
   }
   EXPECT_TRUE(Archivos(destino.Ruta()).empty());
 }

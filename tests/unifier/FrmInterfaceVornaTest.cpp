@@ -86,8 +86,7 @@ TEST_F(VentanaVorna, AlCargarRestauraElEstadoYTomaLasFechasDelServidor) {
     primera.Ventana().FijarValor(primera.Control("chkRuta"), 1);
     primera.Ventana().FijarTexto(primera.TxtFields(0), "01/01/2020");
     primera.Ventana().FijarTexto(primera.TxtFields(3), "/srv/vorna/");
-    int16_t cancelar = 0;
-    primera.Form_Unload(cancelar);
+    primera.Form_Unload();
   }
   gBarrasPlanas = 1;
   bool barraPreparada = false;

@@ -21,9 +21,9 @@ struct ControlVentana {
   int listIndex = -1;     // ComboBox selected position
   std::vector<std::string> lista;  // ComboBox items
   std::string ayuda;      // tool-tip text
-  int largoMaximo = 0;    // characters the operator may type into a text box; 0 = no limit
   bool habilitado = true;
   bool visible = true;
+  int largoMaximo = 0;    // characters the operator may type into a text box; 0 = no limit
 };
 
 // Builders of the usual controls (index -1: not part of a family).

@@ -8,7 +8,7 @@ build=${1:-"$here/build"}
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
           qt6-base-dev libsqlite3-dev sqlite3
           unixodbc unixodbc-dev tdsodbc libsqliteodbc
-          nlohmann-json3-dev)
+          nlohmann-json3-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -1,0 +1,11 @@
+#pragma once
+// What both offscreen tools need before a window can load: Qt drawing
+// offscreen, and the shared database object open on a demo database file.
+#include <string>
+
+// Chooses the offscreen platform unless the caller chose one; call before
+// the QApplication is created.
+void UsarPantallaOffscreen();
+// Opens the embedded database file as user "bench"; false with a message
+// on standard error when it cannot be opened.
+bool AbrirBaseDemo(const std::string& archivo);

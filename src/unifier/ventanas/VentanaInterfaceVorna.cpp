@@ -55,14 +55,8 @@ void VentanaInterfaceVorna::Construir() {
   setObjectName(Q(m.Nombre()));
   setWindowTitle(Q(m.caption));
   vinculo_ = new VinculoModelo(m, this);
-  auto* cajas = new ComportamientoCajas(*vinculo_, this);
-  cajas->alEnfocar = [this](int indice) { modelo_.TxtFields_GotFocus(int16_t(indice)); };
-  auto caja = [&](int indice, QWidget* padre) {
-    ControlVentana& c = modelo_.TxtFields(indice);
-    QLineEdit* w = vinculo_->Caja(c, padre, c.largoMaximo);
-    cajas->Aplicar(w);
-    return w;
-  };
+  cajas_ = new ComportamientoCajas(*vinculo_, this);
+  cajas_->alEnfocar = [this](int indice) { modelo_.TxtFields_GotFocus(int16_t(indice)); };
 
   barra_ = new BarraBarrix(this);
   addToolBar(Qt::TopToolBarArea, barra_);
@@ -70,48 +64,18 @@ void VentanaInterfaceVorna::Construir() {
   auto* central = new QWidget(this);
   setCentralWidget(central);
   controles_ = new QWidget(central);
-
   auto* arriba = new QHBoxLayout;
   arriba->addWidget(vinculo_->Casilla(*m.Control("chkTodos"), controles_));
   arriba->addStretch();
   arriba->addWidget(vinculo_->Boton(*m.Control("cmdTarea"), controles_));
-
-  QGroupBox* tipo = Marco(m, "Frame1", controles_);
-  auto* grillaTipo = new QGridLayout(tipo);
-  const char* casillas[] = {"chkVentas", "chkStock", "chkClientes", "chkRuta"};
-  for (int i = 0; i < 4; ++i) grillaTipo->addWidget(vinculo_->Casilla(*m.Control(casillas[i]), tipo), i % 2, i / 2);
-
-  QGroupBox* parametros = Marco(m, "FrmSIAPCITIVentas", controles_);
-  auto* grillaFechas = new QGridLayout(parametros);
-  for (int i = 0; i < 2; ++i) {
-    QLabel* etiqueta = vinculo_->Etiqueta(*m.Control("Label1", i), parametros);
-    QLineEdit* fecha = caja(i, parametros);
-    fecha->setMinimumWidth(AnchoFecha(*fecha));
-    etiqueta->setBuddy(fecha);
-    grillaFechas->addWidget(etiqueta, i, 0);
-    grillaFechas->addWidget(fecha, i, 1);
-  }
-
   auto* medio = new QHBoxLayout;
-  medio->addWidget(tipo, 1);
-  medio->addWidget(parametros, 1);
-
-  QGroupBox* destino = Marco(m, "Frame2", controles_);
-  auto* filaDestino = new QHBoxLayout(destino);
-  QLabel* etiquetaCarpeta = vinculo_->Etiqueta(*m.Control("Label1", 3), destino);
-  QLineEdit* carpeta = caja(3, destino);
-  etiquetaCarpeta->setBuddy(carpeta);
-  QPushButton* elegir = vinculo_->Boton(*m.Control("CmdDestino"), destino);
-  elegir->setMaximumWidth(elegir->fontMetrics().horizontalAdvance(elegir->text()) + 24);
-  filaDestino->addWidget(etiquetaCarpeta);
-  filaDestino->addWidget(carpeta, 1);
-  filaDestino->addWidget(elegir);
-
+  medio->addWidget(MarcoTipo(), 1);
+  medio->addWidget(MarcoFechas(), 1);
   auto* capaControles = new QVBoxLayout(controles_);
   capaControles->setContentsMargins(0, 0, 0, 0);
   capaControles->addLayout(arriba);
   capaControles->addLayout(medio);
-  capaControles->addWidget(destino);
+  capaControles->addWidget(MarcoDestino());
 
   QLabel* info = vinculo_->Etiqueta(modelo_.lblInfo(), central);
   info->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -129,6 +93,52 @@ void VentanaInterfaceVorna::Construir() {
   estado_->setObjectName("sbStatusBar");
   setStatusBar(estado_);
   resize(620, sizeHint().height());
+}
+
+QLineEdit* VentanaInterfaceVorna::Caja(int indice, QWidget* padre) {
+  ControlVentana& c = modelo_.TxtFields(indice);
+  QLineEdit* w = vinculo_->Caja(c, padre, c.largoMaximo);
+  cajas_->Aplicar(w);
+  return w;
+}
+
+QWidget* VentanaInterfaceVorna::MarcoTipo() {
+  ModeloVentana& m = modelo_.Ventana();
+  QGroupBox* tipo = Marco(m, "Frame1", controles_);
+  auto* grilla = new QGridLayout(tipo);
+  const char* casillas[] = {"chkVentas", "chkStock", "chkClientes", "chkRuta"};
+  for (int i = 0; i < 4; ++i) grilla->addWidget(vinculo_->Casilla(*m.Control(casillas[i]), tipo), i % 2, i / 2);
+  return tipo;
+}
+
+QWidget* VentanaInterfaceVorna::MarcoFechas() {
+  ModeloVentana& m = modelo_.Ventana();
+  QGroupBox* parametros = Marco(m, "FrmSIAPCITIVentas", controles_);
+  auto* grilla = new QGridLayout(parametros);
+  for (int i = 0; i < 2; ++i) {
+    QLabel* etiqueta = vinculo_->Etiqueta(*m.Control("Label1", i), parametros);
+    QLineEdit* fecha = Caja(i, parametros);
+    fecha->setMinimumWidth(AnchoFecha(*fecha));
+    etiqueta->setBuddy(fecha);
+    grilla->addWidget(etiqueta, i, 0);
+    grilla->addWidget(fecha, i, 1);
+  }
+  return parametros;
+}
+
+QWidget* VentanaInterfaceVorna::MarcoDestino() {
+  ModeloVentana& m = modelo_.Ventana();
+  QGroupBox* destino = Marco(m, "Frame2", controles_);
+  auto* fila = new QHBoxLayout(destino);
+  QLabel* etiqueta = vinculo_->Etiqueta(*m.Control("Label1", 3), destino);
+  QLineEdit* carpeta = Caja(3, destino);
+  etiqueta->setBuddy(carpeta);
+  QPushButton* elegir = vinculo_->Boton(*m.Control("CmdDestino"), destino);
+  elegir->setMaximumWidth(elegir->fontMetrics().horizontalAdvance(elegir->text()) + 24);
+  fila->addWidget(etiqueta);
+  fila->addWidget(carpeta, 1);
+  fila->addWidget(elegir);
+  return destino;
 }
 
 void VentanaInterfaceVorna::ConectarModelo() {

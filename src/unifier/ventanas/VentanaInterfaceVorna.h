@@ -23,8 +23,9 @@
 
 class BarraBarrix;
 class BarraEstadoQt;
+class ComportamientoCajas;
 class MarcoVentanaQt;
-class QLabel;
+class QLineEdit;
 class VinculoModelo;
 
 class VentanaInterfaceVorna : public QMainWindow {
@@ -49,6 +50,11 @@ class VentanaInterfaceVorna : public QMainWindow {
 
  private:
   void Construir();
+  // A bound TxtFields box with the text boxes' keyboard and focus behaviour.
+  QLineEdit* Caja(int indice, QWidget* padre);
+  QWidget* MarcoTipo();     // the data sets
+  QWidget* MarcoFechas();   // "Parametros": the date range
+  QWidget* MarcoDestino();  // the destination folder and its chooser
   void ConectarModelo();
   // Every key press of the window's widgets reaches Form_KeyDown first.
   void VerTeclasAntes();
@@ -60,6 +66,7 @@ class VentanaInterfaceVorna : public QMainWindow {
 
   frmInterfaceVorna modelo_;
   VinculoModelo* vinculo_ = nullptr;
+  ComportamientoCajas* cajas_ = nullptr;
   BarraBarrix* barra_ = nullptr;
   BarraEstadoQt* estado_ = nullptr;
   QWidget* controles_ = nullptr;  // what the operator edits; disabled during a run

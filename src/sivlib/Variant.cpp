@@ -27,26 +27,14 @@ Variant Variant::Booleano(bool b) {
 
 std::string TextoDeNumero(double n, char sep) {
   if (n == 0) return "0";
+  // 15 significant digits, trailing zeros dropped: the platform's text of a number.
   char buf[64];
-  std::string r;
-  for (int prec = 1; prec <= 15; ++prec) {
-    std::snprintf(buf, sizeof buf, "%.*g", prec, n);
-    if (std::strtod(buf, nullptr) == n || prec == 15) break;
-  }
+  std::snprintf(buf, sizeof buf, "%.15g", n);
+  std::string r = buf;
   // Rewrite exponent forms of ordinary magnitudes as plain decimals.
-  r = buf;
   if (r.find('e') != std::string::npos && std::fabs(n) < 1e15 && std::fabs(n) >= 1e-10) {
-    std::snprintf(buf, sizeof buf, "%.15f", n);
+    std::snprintf(buf, sizeof buf, "%.*f", 15 + int(-std::floor(std::log10(std::fabs(n)))), n);
     r = buf;
-    // Keep at most 15 significant digits, then drop trailing zeros.
-    int sig = 0;
-    bool empezo = false;
-    for (size_t i = 0; i < r.size(); ++i) {
-      if (r[i] >= '0' && r[i] <= '9') {
-        if (r[i] != '0') empezo = true;
-        if (empezo && ++sig > 15) r[i] = '0';
-      }
-    }
     if (r.find('.') != std::string::npos) {
       while (!r.empty() && r.back() == '0') r.pop_back();
       if (!r.empty() && r.back() == '.') r.pop_back();

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "services/BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "support/CarpetaPrueba.h"
 #include "unifier/TablasPropias.h"
 

@@ -1,6 +1,6 @@
 // The system flags read from a real embedded database.
 #include "app/CargarConfiguracion.h"
-#include "services/BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "sivlib/ValoresGlobales.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "db/VentanaAcceso.h"
-#include "services/BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "sivlib/ValoresGlobales.h"
 
 namespace {

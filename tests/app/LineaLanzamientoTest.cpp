@@ -3,7 +3,7 @@
 #include "app/IniciarSesion.h"
 #include "app/LineaLanzamiento.h"
 #include "db/motor/MotorGrabador.h"
-#include "services/BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "sivlib/Aplicacion.h"
 #include "sivlib/Utiles.h"
 #include "sivlib/ValoresGlobales.h"

@@ -1,5 +1,5 @@
 // Statement builders and the transaction batch with its AUX_ERR record.
-#include "BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "services/ActualizarDatoScript.h"
 #include "services/NombreEjecutable.h"
 #include "sivlib/Regional.h"

@@ -1,6 +1,6 @@
 // The configuration store on a real embedded database, and its reading
 // statement on the recording engine.
-#include "BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "services/Configuracion.h"
 #include "sivlib/ValoresGlobales.h"
 

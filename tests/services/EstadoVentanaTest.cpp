@@ -1,7 +1,7 @@
 // Window state saved and restored through the window model, without a
 // display: on a real embedded database, and the statement texts on the
 // recording engine.
-#include "BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "services/EstadoVentana.h"
 #include "sivlib/ValoresGlobales.h"
 

@@ -1,7 +1,7 @@
 // Which clock FechaServidor trusts.
 #include <cstdlib>
 
-#include "BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "services/Configuracion.h"
 #include "services/FechaServidor.h"
 #include "sivlib/ValoresGlobales.h"

@@ -1,5 +1,5 @@
 // Window chrome and status bar on their GUI-free descriptions.
-#include "BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "services/BarraEstado.h"
 #include "services/MarcoVentana.h"
 #include "sivlib/ValoresGlobales.h"

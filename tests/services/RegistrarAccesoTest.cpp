@@ -1,5 +1,5 @@
 // The access log row of every start.
-#include "BaseServicios.h"
+#include "support/BaseDePrueba.h"
 #include "services/NombreEjecutable.h"
 #include "services/RegistrarAcceso.h"
 #include "sivlib/Entorno.h"

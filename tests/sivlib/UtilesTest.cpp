@@ -93,3 +93,10 @@ TEST(Variant, TextoDeNumerosYFechas) {
 }
 
 }  // namespace
+
+TEST(Variant, TextoDeNumeroConQuinceCifras) {
+  EXPECT_EQ(TextoDeNumero(1.0 / 3, '.'), "0.333333333333333");
+  EXPECT_EQ(TextoDeNumero(0.00001234, '.'), "0.00001234");
+  EXPECT_EQ(TextoDeNumero(-2.5, ','), "-2,5");
+  EXPECT_EQ(TextoDeNumero(123456789012345.0, '.'), "123456789012345");
+}

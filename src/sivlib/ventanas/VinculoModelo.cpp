@@ -85,6 +85,8 @@ void VinculoModelo::Mostrar(const ControlVentana& c) {
     const int largo = caja->maxLength();
     caja->setMaxLength(32767);
     caja->setText(Q(c.texto));
+    // A long text put in by the program shows from its beginning.
+    if (!caja->hasFocus()) caja->setCursorPosition(0);
     if (int(c.texto.size()) <= largo) caja->setMaxLength(largo);
   } else if (auto* casilla = qobject_cast<QCheckBox*>(w)) {
     if (c.valor == 2) casilla->setTristate(true);

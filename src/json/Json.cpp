@@ -5,7 +5,7 @@
 
 #include "json/FallosPlataforma.h"
 #include "json/LectorJson.h"
-#include "json/Utf8.h"
+#include "sivlib/Utf8.h"
 
 namespace JSON {
 

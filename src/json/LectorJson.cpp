@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "json/FallosPlataforma.h"
-#include "json/Utf8.h"
+#include "sivlib/Utf8.h"
 #include "sivlib/Regional.h"
 
 namespace JSON {

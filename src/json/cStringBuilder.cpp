@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "json/FallosPlataforma.h"
-#include "json/Utf8.h"
+#include "sivlib/Utf8.h"
 #include "sivlib/Texto.h"
 
 namespace {

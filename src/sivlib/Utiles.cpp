@@ -9,16 +9,12 @@
 #include "sivlib/Operador.h"
 #include "sivlib/Regional.h"
 #include "sivlib/Texto.h"
+#include "sivlib/Utf8.h"
 
 std::string Recortar(std::string_view texto, int n) {
   if (n <= 0) return "";
   // Characters, not bytes: a UTF-8 sequence is never split.
-  size_t i = 0;
-  for (int cuenta = 0; i < texto.size() && cuenta < n; ++cuenta) {
-    ++i;
-    while (i < texto.size() && (static_cast<unsigned char>(texto[i]) & 0xC0) == 0x80) ++i;
-  }
-  return std::string(texto.substr(0, i));
+  return std::string(texto.substr(0, utf8::BytesDeCaracteres(texto, size_t(n))));
 }
 
 namespace {

@@ -7,17 +7,10 @@
 #include "sivlib/Regional.h"
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
+#include "sivlib/Utf8.h"
 #include "unifier/ConstantesVorna.h"
 
 namespace vorna {
-namespace {
-
-// A UTF-8 character starts at every byte that is not a continuation byte
-// (an invalid byte counts as a character of its own).
-bool IniciaCaracter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
-
-}  // namespace
-
 std::string FechaArchivo(const FechaHora& fecha) { return fecha.Formato("yyyymmdd"); }
 
 std::string FechaArchivo(const Variant& valor) {
@@ -59,12 +52,7 @@ std::string TextoNumero(std::string_view texto) {
 }
 
 std::string UltimosCaracteres(std::string_view texto, size_t n) {
-  if (n == 0) return "";
-  size_t caracteres = 0;
-  for (size_t i = texto.size(); i-- > 0;) {
-    if (IniciaCaracter(texto[i]) && ++caracteres == n) return std::string(texto.substr(i));
-  }
-  return std::string(texto);
+  return std::string(utf8::UltimosCaracteres(texto, n));
 }
 
 std::string CodigoVorna(std::string_view texto) {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "db/motor/funciones_sqlite/FuncionesSqlite.h"
-#include "db/motor/funciones_sqlite/Utf8.h"
+#include "sivlib/Utf8.h"
 #include "db/motor/funciones_sqlite/ValoresTsql.h"
 #include "sivlib/Texto.h"
 
@@ -120,8 +120,8 @@ void Convertir(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const bool sinLimite = tipo.p1 == -2 || Es(tipo, {"TEXT", "NTEXT"});
     const long largo = tipo.p1 > 0 ? tipo.p1 : 30;
     if (!sinLimite) {
-      s = s.substr(0, ByteDeCaracter(s, size_t(largo)));
-      if (Es(tipo, {"CHAR", "NCHAR"})) s += std::string(size_t(largo) - Caracteres(s), ' ');
+      s = s.substr(0, utf8::BytesDeCaracteres(s, size_t(largo)));
+      if (Es(tipo, {"CHAR", "NCHAR"})) s += std::string(size_t(largo) - utf8::ContarCaracteres(s), ' ');
     }
     return Texto(ctx, s);
   }

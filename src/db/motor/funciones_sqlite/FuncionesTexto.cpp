@@ -7,7 +7,7 @@
 #include <string>
 
 #include "db/motor/funciones_sqlite/FuncionesSqlite.h"
-#include "db/motor/funciones_sqlite/Utf8.h"
+#include "sivlib/Utf8.h"
 #include "sivlib/Texto.h"
 
 namespace funciones_sqlite {
@@ -31,14 +31,14 @@ void ResultadoTexto(sqlite3_context* ctx, const std::string& s) {
 // Characters [desde, desde + largo) of s, both in characters, 0-based.
 std::string Tramo(const std::string& s, long long desde, long long largo) {
   if (largo <= 0 || desde < 0) return {};
-  const size_t a = ByteDeCaracter(s, size_t(desde));
-  const size_t b = ByteDeCaracter(s, size_t(desde + largo));
+  const size_t a = utf8::BytesDeCaracteres(s, size_t(desde));
+  const size_t b = utf8::BytesDeCaracteres(s, size_t(desde + largo));
   return s.substr(a, b - a);
 }
 
 void Len(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (AlgunoNulo(argc, argv)) return sqlite3_result_null(ctx);
-  sqlite3_result_int64(ctx, (sqlite3_int64)Caracteres(texto::RecortadoDer(Texto(argv[0]))));
+  sqlite3_result_int64(ctx, (sqlite3_int64)utf8::ContarCaracteres(texto::RecortadoDer(Texto(argv[0]))));
 }
 
 void CharIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -47,15 +47,15 @@ void CharIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   long long inicio = argc > 2 ? sqlite3_value_int64(argv[2]) : 1;
   if (inicio < 1) inicio = 1;
   if (buscado.empty()) return sqlite3_result_int(ctx, 0);
-  const size_t p = texto::BuscarSinCaso(en, buscado, ByteDeCaracter(en, size_t(inicio - 1)));
-  sqlite3_result_int64(ctx, p == std::string::npos ? 0 : (sqlite3_int64)Caracteres(en.substr(0, p)) + 1);
+  const size_t p = texto::BuscarSinCaso(en, buscado, utf8::BytesDeCaracteres(en, size_t(inicio - 1)));
+  sqlite3_result_int64(ctx, p == std::string::npos ? 0 : (sqlite3_int64)utf8::ContarCaracteres(en.substr(0, p)) + 1);
 }
 
 void Substring(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (AlgunoNulo(argc, argv)) return sqlite3_result_null(ctx);
   const std::string s = Texto(argv[0]);
   const long long inicio = sqlite3_value_int64(argv[1]);
-  const long long largo = argc > 2 ? sqlite3_value_int64(argv[2]) : (long long)Caracteres(s);
+  const long long largo = argc > 2 ? sqlite3_value_int64(argv[2]) : (long long)utf8::ContarCaracteres(s);
   if (largo < 0) return sqlite3_result_error(ctx, "Invalid length parameter passed to the substring function.", -1);
   // Positions before 1 use up length, as in SQL Server.
   const long long fin = inicio + largo;  // exclusive, 1-based
@@ -71,7 +71,7 @@ void Left(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 void Right(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (AlgunoNulo(argc, argv)) return sqlite3_result_null(ctx);
   const std::string s = Texto(argv[0]);
-  const long long n = (long long)Caracteres(s), largo = sqlite3_value_int64(argv[1]);
+  const long long n = (long long)utf8::ContarCaracteres(s), largo = sqlite3_value_int64(argv[1]);
   ResultadoTexto(ctx, largo >= n ? s : Tramo(s, n - largo, largo));
 }
 

@@ -1,4 +1,4 @@
-#include "json/Utf8.h"
+#include "sivlib/Utf8.h"
 
 namespace utf8 {
 

@@ -4,10 +4,16 @@
 
 #include "sivlib/Texto.h"
 
-ControlVentana CajaTexto(std::string nombre, int indice, std::string tag, std::string tipoDato) {
+ControlVentana ControlDeTipo(std::string nombre, std::string tipo, std::string texto) {
   ControlVentana c;
   c.nombre = std::move(nombre);
-  c.tipo = "TextBox";
+  c.tipo = std::move(tipo);
+  c.texto = std::move(texto);
+  return c;
+}
+
+ControlVentana CajaTexto(std::string nombre, int indice, std::string tag, std::string tipoDato) {
+  ControlVentana c = ControlDeTipo(std::move(nombre), "TextBox");
   c.indice = indice;
   c.tag = std::move(tag);
   c.tipoDato = std::move(tipoDato);
@@ -15,28 +21,17 @@ ControlVentana CajaTexto(std::string nombre, int indice, std::string tag, std::s
 }
 
 ControlVentana Etiqueta(std::string nombre, int indice, std::string texto) {
-  ControlVentana c;
-  c.nombre = std::move(nombre);
-  c.tipo = "Label";
+  ControlVentana c = ControlDeTipo(std::move(nombre), "Label", std::move(texto));
   c.indice = indice;
-  c.texto = std::move(texto);
   return c;
 }
 
 ControlVentana Boton(std::string nombre, std::string texto) {
-  ControlVentana c;
-  c.nombre = std::move(nombre);
-  c.tipo = "CommandButton";
-  c.texto = std::move(texto);
-  return c;
+  return ControlDeTipo(std::move(nombre), "CommandButton", std::move(texto));
 }
 
 ControlVentana Casilla(std::string nombre, std::string texto) {
-  ControlVentana c;
-  c.nombre = std::move(nombre);
-  c.tipo = "CheckBox";
-  c.texto = std::move(texto);
-  return c;
+  return ControlDeTipo(std::move(nombre), "CheckBox", std::move(texto));
 }
 
 ControlVentana& ModeloVentana::Agregar(ControlVentana c) {

@@ -27,6 +27,7 @@ struct ControlVentana {
 };
 
 // Builders of the usual controls (index -1: not part of a family).
+ControlVentana ControlDeTipo(std::string nombre, std::string tipo, std::string texto = {});
 ControlVentana CajaTexto(std::string nombre, int indice, std::string tag, std::string tipoDato = {});
 ControlVentana Etiqueta(std::string nombre, int indice, std::string texto);
 ControlVentana Boton(std::string nombre, std::string texto);

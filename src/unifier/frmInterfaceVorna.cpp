@@ -12,11 +12,7 @@
 namespace {
 
 ControlVentana Marco(std::string nombre, std::string titulo) {
-  ControlVentana c;
-  c.nombre = std::move(nombre);
-  c.tipo = "Frame";
-  c.texto = std::move(titulo);
-  return c;
+  return ControlDeTipo(std::move(nombre), "Frame", std::move(titulo));
 }
 
 ControlVentana ConAyuda(ControlVentana c, std::string ayuda) {
@@ -27,13 +23,6 @@ ControlVentana ConAyuda(ControlVentana c, std::string ayuda) {
 ControlVentana ConTexto(ControlVentana c, std::string texto, int largoMaximo) {
   c.texto = std::move(texto);
   c.largoMaximo = largoMaximo;
-  return c;
-}
-
-ControlVentana DeTipo(std::string nombre, std::string tipo) {
-  ControlVentana c;
-  c.nombre = std::move(nombre);
-  c.tipo = std::move(tipo);
   return c;
 }
 
@@ -66,8 +55,8 @@ frmInterfaceVorna::frmInterfaceVorna()
   ventana_.Agregar(Etiqueta("Label1", 0, "Fecha Desde"));
   ventana_.Agregar(ConTexto(CajaTexto("TxtFields", 1, "FECHA_HASTA", "FECHA"), "01/01/2017", vorna::kLargoFecha));
   ventana_.Agregar(Etiqueta("Label1", 1, "Fecha Hasta"));
-  ventana_.Agregar(DeTipo("Barrix1", "Barrix"));
-  ventana_.Agregar(DeTipo("sbStatusBar", "StatusBar"));
+  ventana_.Agregar(ControlDeTipo("Barrix1", "Barrix"));
+  ventana_.Agregar(ControlDeTipo("sbStatusBar", "StatusBar"));
   ventana_.Agregar(Etiqueta("lblInfo", -1, "..."));
 }
 

@@ -3,6 +3,7 @@
 #include "db/DB_Dll.h"
 #include "db/Pasos.h"
 #include "db/VentanaAcceso.h"
+#include "db/motor/EleccionMotor.h"
 #include "sivlib/Operador.h"
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
@@ -18,6 +19,16 @@ std::string TextoErrorConexion(const ErrorProveedor& p) {
   return " Estado de Sql: " + p.estadoSql + kCR + "Numero de Error: " + texto::Entero(p.numero) + kCR +
          "Descripcion: " + p.descripcion + kCR + "Codigo Nativo: " + texto::Entero(p.nativo) + kCR +
          " - Desea Intentarlo Nuevamente??? ";
+}
+
+// The file of a local database could not be found or opened: Jet's states
+// 3024, 3051 and 3044, and the embedded engine that stands in for Jet here,
+// which reports a missing or unreadable file as a database it cannot open
+// (native 4060).
+bool ArchivoNoDisponible(const std::string& cadena, const ErrorProveedor& p) {
+  if (p.estadoSql == "3024" || p.estadoSql == "3051" || p.estadoSql == "3044") return true;
+  constexpr long kBaseNoAbre = 4060;
+  return p.nativo == kBaseNoAbre && ElegirMotor(cadena) == TipoMotor::Sqlite;
 }
 
 }  // namespace
@@ -65,16 +76,21 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const std::st
     ConstruirCadenaConexion();
   }
 
+  // "Already open": close and repeat, once per call.
+  auto reabrirUnaVez = [&](const ErrorSistema& e) {
+    if (e.numero != ado::ObjetoAbierto || reintentado) return false;
+    reintentado = true;
+    gCnn->Close();
+    return true;
+  };
   const Manejador manejar = [&](const ErrorSistema& e) {
-    if (e.numero == ado::ObjetoAbierto && !reintentado) {
-      reintentado = true;
-      gCnn->Close();
-      return Decision::Repetir;
-    }
     if (!MuestraError) {
+      if (reabrirUnaVez(e)) return Decision::Repetir;
       gOpenFlag = false;
       return Decision::Salir;
     }
+    // Provider records on the connection come first: the operator sees them
+    // and decides, even when the failure itself is "already open".
     if (gCnn->Errors.Count() > 0) {
       const int r = operador().Mensaje(TextoErrorConexion(gCnn->Errors.Item(0)), botones::SiNo + botones::Critico,
                                        " Error de Conexion a Base de Datos");
@@ -85,6 +101,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const std::st
       ConstruirCadenaConexion();
       return Decision::Repetir;
     }
+    if (reabrirUnaVez(e)) return Decision::Repetir;
     operador().Mensaje(e.descripcion, botones::OK, "");
     // A connection that did not open is not usable, whatever the flag said.
     if (gCnn->State() != estado_objeto::Abierto) gOpenFlag = false;
@@ -165,7 +182,7 @@ void DB_Dll::OpenLocalADODB(const std::string& ConnString, const std::string& Ca
       return;
     }
     const std::string estado = gCnn->Errors.Count() > 0 ? gCnn->Errors.Item(0).estadoSql : "";
-    if (estado == "3024" || estado == "3051" || estado == "3044") {
+    if (gCnn->Errors.Count() > 0 && ArchivoNoDisponible(cadena, gCnn->Errors.Item(0))) {
       elegir = true;
       continue;
     }

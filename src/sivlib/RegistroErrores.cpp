@@ -20,7 +20,9 @@ std::string PalabraRespuesta(int codigo) {
 }
 
 std::string Linea(const FechaHora& m, const std::string& rutina, const std::string& mensaje, int codigo) {
-  const std::string parteRutina = rutina.empty() ? "" : texto::Recortado(" - " + texto::Recortado(rutina));
+  // The hyphen and the name are trimmed as one text: the part begins with
+  // "- " and keeps any blanks the caller put before the name.
+  const std::string parteRutina = rutina.empty() ? "" : texto::Recortado(" - " + rutina);
   return m.Formato("mm-dd-yyyy") + " " + m.Formato("hh:nn:ss") + " Rutina: " + parteRutina + " Mensaje " +
          texto::Recortado(mensaje) + " Respondió : " + PalabraRespuesta(codigo);
 }

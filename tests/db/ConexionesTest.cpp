@@ -81,6 +81,30 @@ TEST_F(Conexiones, CancelledLoginKeepsTheAdministratorFlag) {
   EXPECT_EQ(Abierta(), "");
 }
 
+TEST_F(Conexiones, AdministratorFieldReadAsANumber) {
+  grabacion->FijarTablas({"TA_USUARIOS"});
+  struct Caso {
+    std::optional<Variant> administrador;  // none: the user has no row
+    bool esAdmin;
+  } casos[] = {
+      {Variant("1"), true},   {Variant(" 1.00"), true}, {Variant(1), true},     {Variant("1.5"), false},
+      {Variant("2"), false},  {Variant("0"), false},    {Variant(""), false},   {Variant::Nulo(), false},
+      {Variant("si"), false}, {std::nullopt, false},
+  };
+  for (const Caso& c : casos) {
+    std::vector<std::vector<Variant>> filas;
+    if (c.administrador) filas.push_back({*c.administrador});
+    // Answers once: the earlier rows' rules are used up.
+    grabacion->Responder("FROM ta_usuarios", RespuestaGrabada::Filas({{"Administrador", tipo_ado::VarWChar}}, filas),
+                         1);
+    db.gCnn->Close();
+    db.gEsAdmin = !c.esAdmin;
+    db.OpenServerADODB(false, 3, "", true, true);
+    EXPECT_EQ(db.gEsAdmin, c.esAdmin) << (c.administrador ? c.administrador->Texto() : "no row");
+    EXPECT_TRUE(op->Mensajes().empty());
+  }
+}
+
 TEST_F(Conexiones, AdministratorCheck) {
   grabacion->FijarTablas({"TA_USUARIOS"});
   grabacion->Responder("FROM ta_usuarios", RespuestaGrabada::Filas({{"Administrador", tipo_ado::VarWChar}},
@@ -115,6 +139,83 @@ TEST_F(Conexiones, AlreadyOpenIsClosedAndReopenedOnce) {
   EXPECT_TRUE(op->Mensajes().empty());
   const auto llamadas = grabacion->Llamadas();
   EXPECT_NE(std::find(llamadas.begin(), llamadas.end(), "Cerrar"), llamadas.end());
+}
+
+TEST_F(Conexiones, AlreadyOpenWithProviderRecordsAsksTheOperatorFirst) {
+  db.OpenServerADODB(false, 3, "", false, true);
+  db.gCnn->Errors.Agregar(ErrorProveedor{"08S01", -2147467259, "enlace caido", 10054, "x"});
+  op->ResponderMensaje(7);
+  db.OpenServerADODB(false, 3, "", false, true);
+  ASSERT_EQ(op->Mensajes().size(), 1u);
+  EXPECT_EQ(op->Mensajes()[0].titulo, " Error de Conexion a Base de Datos");
+  EXPECT_EQ(op->Mensajes()[0].texto, " Estado de Sql: 08S01\rNumero de Error: -2147467259\rDescripcion: enlace caido"
+                                     "\rCodigo Nativo: 10054\r - Desea Intentarlo Nuevamente??? ");
+  EXPECT_FALSE(db.gOpenFlag);
+  // Quietly, the same failure is closed and reopened once.
+  op->Limpiar();
+  db.OpenServerADODB(false, 3, "", false, false);
+  EXPECT_TRUE(db.gOpenFlag);
+  EXPECT_TRUE(op->Mensajes().empty());
+}
+
+TEST_F(Conexiones, LocalFileFailures) {
+  db.gProveedor = DB_Dll::pJETOLEDB40();
+  db.gDBName = "datos.mdb";
+  db.gExtended = "X=1;";
+  auto rechazo = [&](const char* estado) {
+    grabacion->falloAlAbrir = RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 0, estado, "Jet").resultado;
+  };
+  auto abiertas = [&] {
+    std::vector<std::string> v;
+    for (const std::string& l : grabacion->Llamadas())
+      if (l.starts_with("Abrir ")) v.push_back(l.substr(6));
+    return v;
+  };
+  const std::string base = "PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =datos.mdb;UID=u;PWD=p;X=1;";
+
+  // Wrong password with the stored one allowed: the stored one is added.
+  rechazo("3031");
+  db.gIgnoraPassWord = Variant(true);
+  op->ResponderTexto("");  // then the operator is asked, and cancels
+  db.OpenLocalADODB("", "UID", "PWD");
+  EXPECT_EQ(abiertas(), (std::vector<std::string>{base, base + "Jet OLEDB:Database Password=p;"}));
+  ASSERT_EQ(op->Mostrados().size(), 1u);
+  EXPECT_EQ(op->Mostrados()[0].clase, "Entrada");
+  EXPECT_EQ(op->Mostrados()[0].texto, "ingrese el password:");
+  EXPECT_EQ(op->Mostrados()[0].titulo, "Password Access");
+
+  // Without it the operator's answer is added, with its leading blank.
+  grabacion->Limpiar();
+  op->Limpiar();
+  db.gIgnoraPassWord = Variant::Nulo();
+  op->ResponderTexto("clave");
+  op->ResponderTexto("");
+  db.OpenLocalADODB("", "UID", "PWD");
+  EXPECT_EQ(abiertas(), (std::vector<std::string>{base, base + " Jet OLEDB:Database Password=clave;"}));
+
+  // File not found: the operator chooses the file again.
+  for (const char* estado : {"3024", "3051", "3044"}) {
+    grabacion->Limpiar();
+    op->Limpiar();
+    rechazo(estado);
+    op->ResponderTexto("");
+    db.OpenLocalADODB("", "UID", "PWD");
+    ASSERT_EQ(op->Mostrados().size(), 1u) << estado;
+    EXPECT_EQ(op->Mostrados()[0].clase, "Archivo");
+    EXPECT_EQ(op->Mostrados()[0].titulo, "Buscar Base de Datos");
+    db.gDBName = "datos.mdb";
+  }
+
+  // Anything else: number, two blanks, description, critical icon.
+  grabacion->Limpiar();
+  op->Limpiar();
+  rechazo("HY000");
+  db.OpenLocalADODB("", "UID", "PWD");
+  ASSERT_EQ(op->Mensajes().size(), 1u);
+  EXPECT_EQ(op->Mensajes()[0].texto, "-2147467259  Jet");
+  EXPECT_EQ(op->Mensajes()[0].estilo, 16);
+  EXPECT_EQ(abiertas().size(), 1u);
+  EXPECT_EQ(db.gCnn->State(), estado_objeto::Cerrado);
 }
 
 TEST_F(Conexiones, FailureWithoutProviderRecordsShowsItsDescription) {

@@ -209,6 +209,19 @@ TEST_F(SqliteExtremo, LocalFileChosenByTheOperator) {
   EXPECT_TRUE(db.ExisteTablaDB("MA_ZONAS"));
 }
 
+TEST_F(SqliteExtremo, MissingLocalFileIsChosenAgain) {
+  db.gProveedor = DB_Dll::pJETOLEDB40();
+  db.gDBName = carpeta / "movido.mdb";
+  op->ResponderTexto(ruta);
+  db.OpenLocalADODB({}, "User ID", "Password");
+  ASSERT_EQ(db.gCnn->State(), estado_objeto::Abierto);
+  EXPECT_EQ(db.gDBName, ruta);
+  ASSERT_EQ(op->Mostrados().size(), 1u);
+  EXPECT_EQ(op->Mostrados()[0].clase, "Archivo");
+  EXPECT_TRUE(op->Mensajes().empty());
+  EXPECT_FALSE(Existe(carpeta / "movido.mdb"));
+}
+
 TEST_F(SqliteExtremo, CancelledLoginOpensNothing) {
   db.gEsAdmin = true;
   db.OpenServerADODB(true, 3, "PROVIDER=x", true, true);

@@ -59,6 +59,15 @@ TEST_F(Tratamiento, NoRoutineAndOkOnly) {
             " Rutina:  Mensaje Ha ocurrido el Siguiente Error (-2147217865) Falta Respondi\xF3 : \r\n");
 }
 
+TEST_F(Tratamiento, RoutineNameKeepsItsOwnBlanks) {
+  db.gLogErr = carpeta / "PXERR.LOG";
+  op->ResponderMensaje(3);
+  db.TratamientoErrores(ErrorSistema{9, "x", "s"}, std::nullopt, "  Cfg ");
+  EXPECT_EQ(op->Mensajes()[0].titulo, "s -   Cfg  Aviso al operador!!! - 5 ");
+  EXPECT_EQ(SinMomento(LeerArchivo(carpeta / "PXERR.LOG")),
+            " Rutina: -   Cfg Mensaje Ha ocurrido el Siguiente Error (9) x Respondi\xF3 : Abortar\r\n");
+}
+
 TEST_F(Tratamiento, LogBesideTheProgramWithOneSeparator) {
   const std::string previa = CarpetaAplicacion();
   FijarCarpeta(carpeta.Ruta());  // already ends in a separator

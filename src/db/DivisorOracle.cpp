@@ -80,6 +80,7 @@ ErrorSistema DB_Dll::DividirOracle(std::string& SentenciaSQL, long& RecordsAffec
       if (!e.HayError() && !traducida.empty()) {
         long filas = -1;
         e = gCnn->Execute(traducida, &filas);
+        // Statements without a row count (DDL) report -1; that is no row.
         if (filas > 0) RecordsAffected += filas;
       }
     }

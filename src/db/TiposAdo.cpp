@@ -1,7 +1,7 @@
 // Classifying ADO field type codes, so that callers know whether a value
 // needs quotes in SQL text.
 #include <algorithm>
-#include <cctype>
+#include <charconv>
 #include <initializer_list>
 #include <optional>
 
@@ -10,19 +10,21 @@
 
 namespace {
 
-// The code held by the variant; none for an empty, null or non-numeric value.
-std::optional<long> Codigo(const Variant& v) {
-  if (v.EsNumero()) return static_cast<long>(v.Numero());
-  if (v.EsTexto()) {
-    const std::string t = texto::Recortado(v.Texto());
-    if (t.empty() || !std::all_of(t.begin(), t.end(), [](unsigned char c) { return std::isdigit(c); }))
-      return std::nullopt;
-    return std::stol(t);
-  }
-  return std::nullopt;
+// The code held by the variant, compared as a number the way the platform
+// compares a variant with a numeric case: 7.5 is no code, the text "7" is 7.
+// None for an empty, null or non-numeric value. Texts are read without
+// throwing, so an absurdly long digit string is simply no known code.
+std::optional<double> Codigo(const Variant& v) {
+  if (v.EsNumero()) return v.Numero();
+  if (!v.EsTexto()) return std::nullopt;
+  const std::string t = texto::Recortado(v.Texto());
+  double n = 0;
+  const auto [fin, ec] = std::from_chars(t.data(), t.data() + t.size(), n);
+  if (t.empty() || ec != std::errc() || fin != t.data() + t.size()) return std::nullopt;
+  return n;
 }
 
-bool EnConjunto(const Variant& v, std::initializer_list<long> codigos) {
+bool EnConjunto(const Variant& v, std::initializer_list<int> codigos) {
   const auto c = Codigo(v);
   return c && std::find(codigos.begin(), codigos.end(), *c) != codigos.end();
 }

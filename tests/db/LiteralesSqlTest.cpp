@@ -24,6 +24,28 @@ TEST(TiposAdo, SetsOfCodes) {
   EXPECT_EQ(DB_Dll::ADOComilla(Variant()), "");
 }
 
+TEST(TiposAdo, CodeHeldAsTextOrAsAFraction) {
+  struct Caso {
+    Variant codigo;
+    const char* comilla;
+    bool numerico;
+  } casos[] = {
+      {Variant("135"), "'", false},
+      {Variant(" 200 "), "'", false},
+      {Variant("131"), "", true},
+      {Variant(7.5), "", false},  // no code is a fraction
+      {Variant("7.5"), "", false},
+      {Variant("7abc"), "", false},
+      {Variant(""), "", false},
+      {Variant("99999999999999999999999999"), "", false},
+      {Variant::Booleano(true), "", false},
+  };
+  for (const Caso& c : casos) {
+    EXPECT_EQ(DB_Dll::ADOComilla(c.codigo), c.comilla) << c.codigo.Texto();
+    EXPECT_EQ(DB_Dll::ADONumeric(c.codigo), c.numerico) << c.codigo.Texto();
+  }
+}
+
 class LiteralSql : public ::testing::Test {
  protected:
   void TearDown() override { regional::Restablecer(); }

@@ -119,4 +119,12 @@ TEST_F(ConfiguracionSentencias, ReadingStatementTexts) {
                               "SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = 'O''X'"}));
 }
 
+TEST_F(ConfiguracionSentencias, WritingLooksTheRowUpInTheTableInUse) {
+  ResponderFilas("SELECT", {{"CLAVE", tipo_ado::VarWChar}, {"VALOR", tipo_ado::VarWChar}}, {});
+  gTablaConfiguracion = "ta_configuracion";
+  GrabaDfg("Nro_Paquete", Variant(16));
+  ASSERT_FALSE(Sentencias().empty());
+  EXPECT_EQ(Sentencias().front(), "SELECT * FROM ta_configuracion with(nolock)  WHERE CLAVE = 'Nro_Paquete'");
+}
+
 }  // namespace

@@ -74,6 +74,20 @@ TEST_F(EstadoVentana, SavedRowsFollowTheControlKinds) {
       << "TxtFields(0) bound to Codigo holds the record key and is never saved";
 }
 
+TEST_F(EstadoVentana, OnlyTheFirstBoxOfTxtFieldsHoldsTheRecordKey) {
+  ModeloVentana v("frmX");
+  v.Agregar(Ctl("TxtFields", "TextBox", 0, "Cuenta", "k1"));
+  v.Agregar(Ctl("txtfields", "TextBox", 0, "IdCliente", "k2"));
+  v.Agregar(Ctl("TxtFields", "TextBox", 0, "idZona", "k3"));
+  v.Agregar(Ctl("TxtFields", "TextBox", 0, "CODIGO", "k4"));
+  v.Agregar(Ctl("TxtFields", "TextBox", 0, "Nombre", "n0"));
+  v.Agregar(Ctl("TxtFields", "TextBox", 1, "Codigo", "c1"));
+  v.Agregar(Ctl("TxtOtro", "TextBox", 0, "Codigo", "o0"));
+  GuardarEstadoVentana(v);
+  EXPECT_EQ(Consultar("SELECT NOMBRE, DATAFIELD, VALOR FROM TA_CONFIG_FORM ORDER BY id"),
+            (Filas{{"TxtFields", "Nombre", "n0"}, {"TxtFields", "Codigo", "c1"}, {"TxtOtro", "Codigo", "o0"}}));
+}
+
 TEST_F(EstadoVentana, RestoredForTheSameUserOnly) {
   {
     ModeloVentana v("frmInterfaceVorna");

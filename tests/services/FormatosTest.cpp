@@ -53,6 +53,8 @@ TEST_F(Formatos, FmtMonedaCases) {
 TEST_F(Formatos, MinusOneTakesTheConfiguredDecimals) {
   gDecimalesMoneda = "1";
   EXPECT_EQ(FmtMoneda("2,25", -1, false), "2,2");
+  gDecimalesMoneda = "";
+  EXPECT_EQ(FmtMoneda("2,25", -1, false), "2,250") << "an empty setting reads 0: the locale's decimals";
   gDecimalesMoneda = " ";
   EXPECT_EQ(FmtMoneda("2,25", -1, false), "2,250") << "a blank setting falls back to the locale";
   gDecimalesMoneda = "-2";

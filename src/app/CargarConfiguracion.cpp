@@ -71,7 +71,12 @@ void LeerUsuario() {
                     rs, nullptr, cursor_ado::SoloAvance, bloqueo_ado::SoloLectura);
   if (rs.State() == estado_objeto::Abierto && !rs.Eof()) {
     gUnidadNegocio = SinNulo(rs.Valor("Unegocio"));
-    if (gUsaFacturaProforma) gUsaFacturaProforma = rs.Valor("verproforma").Logico();
+    // An empty (NULL) or unreadable column is a failed read: the flag keeps
+    // what the configuration said.
+    ErrorSistema error;
+    const Variant proforma = rs.Valor("verproforma", &error);
+    if (gUsaFacturaProforma && !error.HayError() && !proforma.EsNulo() && !proforma.EsVacio())
+      gUsaFacturaProforma = proforma.Logico();
   }
   db.CierraRecordset(rs);
   if (gUnidadNegocio.empty()) gUnidadNegocio = "   1";

@@ -7,8 +7,8 @@
 void AplicarMarcoVentana(MarcoVentana& ventana) {
   ventana.FijarIconoRecurso("ICONPRAXEL");
   if (!ventana.TieneIcono()) ventana.CargarIconoArchivo("praxel.ico");
-  if (!texto::IgualesSinCaso(ventana.NombreTipo(), "FRMMDI")) {
-    for (const char* barra : {"Barrix1", "TBarRep1", "Util0011"}) ventana.FijarEstiloBarra(barra, gBarrasPlanas);
-  }
+  // The MDI frame keeps its own toolbars and ends with its icon.
+  if (texto::IgualesSinCaso(ventana.NombreTipo(), "FRMMDI")) return;
+  for (const char* barra : {"Barrix1", "TBarRep1", "Util0011"}) ventana.FijarEstiloBarra(barra, gBarrasPlanas);
   operador().ProcesarEventos();
 }

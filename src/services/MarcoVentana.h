@@ -22,5 +22,5 @@ class MarcoVentana {
 
 // Icon from the resource "ICONPRAXEL", else from "praxel.ico" in the
 // current folder; then, unless the window is the MDI frame ("FRMMDI"),
-// the toolbar style; then lets pending events run. Failures are skipped.
+// the toolbar style and then pending events run. Failures are skipped.
 void AplicarMarcoVentana(MarcoVentana& ventana);

@@ -87,6 +87,31 @@ TEST_F(CargarConfiguracionSqlite, UserRowGivesTheBusinessUnit) {
   EXPECT_FALSE(gUsaFacturaProforma) << "the user's own setting replaces the flag";
 }
 
+// The user's column replaces the flag only when the flag is on, and an
+// empty column is a failed read that leaves the flag as configured.
+TEST_F(CargarConfiguracionSqlite, UserColumnReplacesTheProformaFlagOnlyWhenItIsOn) {
+  // The ERP's own table lets the column be empty.
+  Ejecutar("DROP TABLE TA_USUARIOS; CREATE TABLE TA_USUARIOS (Nombre varchar(50) NOT NULL COLLATE NOCASE PRIMARY KEY, "
+           "Unegocio varchar(4) NULL, verproforma bit NULL)");
+  struct Caso {
+    const char* flag;
+    const char* verproforma;
+    bool esperado;
+  };
+  for (const Caso& c : {Caso{"SI", "1", true}, Caso{"SI", "0", false}, Caso{"SI", "NULL", true},
+                        Caso{"NO", "1", false}}) {
+    Ejecutar("DELETE FROM TA_USUARIOS; DELETE FROM TA_CONFIGURACION");
+    Ejecutar(std::string("INSERT INTO TA_USUARIOS (Nombre, Unegocio, verproforma) VALUES ('ana', NULL, ") +
+             c.verproforma + ")");
+    Guardar("UsaFacturaProforma", c.flag);
+    gUsuarioLogeado = "ana";
+    gUnidadNegocio.clear();
+    CargarConfiguracion(carpeta.Ruta());
+    EXPECT_EQ(gUsaFacturaProforma, c.esperado) << c.flag << " / " << c.verproforma;
+    EXPECT_EQ(gUnidadNegocio, "   1") << "an empty business unit becomes the default";
+  }
+}
+
 TEST_F(CargarConfiguracionSqlite, NumbersThatDoNotFitKeepTheirValue) {
   Guardar("PERIODO", "99999");
   Guardar("CFondo", "99999999999");

@@ -63,6 +63,7 @@ TEST_F(IniciarSesionSqlite, OpensTheDatabaseLoadsTheFlagsAndLogsTheStart) {
   EXPECT_EQ(gCaja, "1");
   EXPECT_TRUE(gConfidencialidad);
   EXPECT_EQ(gTablaConfiguracion, "ta_configuracion");
+  EXPECT_EQ(gColorFondo, 0xFFFF00) << "the flags' default replaces the start-up white";
   EXPECT_EQ(Consultar("SELECT Usuario, NombreUsuario FROM Control_Acceso"), (Filas{{"ANA", "ana"}}));
   EXPECT_FALSE(gCarpetaAplicacion.empty());
   EXPECT_EQ(gCarpetaAplicacion.back(), '/');
@@ -139,8 +140,13 @@ class IniciarSesionGrabado : public ConGrabador {
 };
 
 TEST_F(IniciarSesionGrabado, EmptyDatabaseNameSkipsTheFlagsButLogsTheStart) {
+  gColorFondo = 5;
+  gColorLetra = 5;
   std::string cadena;
   ASSERT_TRUE(IniciarSesion(false, "@server=srv; @dbname=; @usuario=ana;", cadena, 3));
+  EXPECT_EQ(gColorFondo, 0xFFFFFF) << "white until the flags are loaded";
+  EXPECT_EQ(gColorLetra, 0);
+  EXPECT_EQ(gArchivoAyuda, gCarpetaAplicacion + "htmlhelp/omranetplus.chm");
   bool flags = false, acceso = false;
   for (const std::string& s : Sentencias()) {
     flags = flags || s.find("ta_usuarios") != std::string::npos || s.find("CantidadDecimales") != std::string::npos;

@@ -2,7 +2,10 @@
 #include "support/BaseDePrueba.h"
 #include "services/ActualizarDatoScript.h"
 #include "services/NombreEjecutable.h"
+#include "sivlib/Entorno.h"
 #include "sivlib/Regional.h"
+
+#include <regex>
 
 namespace {
 
@@ -126,11 +129,19 @@ TEST_F(ActualizarDato, FailureIsToldToTheOperatorAndRecorded) {
 }
 
 TEST_F(ActualizarDato, FailureWithoutShowingIsOnlyRecorded) {
-  Correr({"INSERT INTO NO_EXISTE (A) VALUES (1)"}, false, false);
+  // A table name long enough for the error text to pass 250 characters.
+  const std::string tabla = "NO_EXISTE_" + std::string(300, 'X');
+  Correr({"INSERT INTO " + tabla + " (A) VALUES (1)"}, false, false);
   EXPECT_TRUE(fallo);
   EXPECT_EQ(codigo, 208);
   EXPECT_TRUE(op->Mensajes().empty());
-  EXPECT_EQ(Consultar("SELECT Error FROM AUX_ERR"), (Filas{{"208"}}));
+  ASSERT_GT(mensaje.size(), 250u);
+  const Filas aux = Consultar("SELECT Error, Descripcion, PC, Fecha FROM AUX_ERR");
+  ASSERT_EQ(aux.size(), 1u);
+  EXPECT_EQ(aux[0][0], "208");
+  EXPECT_EQ(aux[0][1], mensaje.substr(0, 250)) << "the description is cut to 250 characters";
+  EXPECT_EQ(aux[0][2], NombreEquipo());
+  EXPECT_TRUE(FechaHora::DesdeTexto(aux[0][3]) || FechaHora::DesdeIso(aux[0][3])) << aux[0][3];
 }
 
 TEST_F(ActualizarDato, AnEarlierUnrelatedErrorDoesNotUndoTheBatch) {
@@ -172,21 +183,37 @@ TEST_F(ActualizarDatoSentencias, BatchCommitAndRollbackTexts) {
   EXPECT_EQ(s[0], "BEGIN TRANSACTION \r\r\rINSERT INTO T (A) VALUES (2)\r");
   EXPECT_EQ(s[1], "ROLLBACK TRANSACTION");
   EXPECT_EQ(s[2], "select  top 1 * from AUX_ERR  with(nolock) ");
-  EXPECT_EQ(s[3].rfind("INSERT INTO AUX_ERR (Proceso, Fecha, Error, Descripcion, SQL, PC, Usuario) VALUES (", 0), 0u)
+  // The time of the failure goes as day/month/year text, to the minute.
+  EXPECT_TRUE(std::regex_search(
+      s[3], std::regex(R"(^INSERT INTO AUX_ERR \(Proceso, Fecha, Error, Descripcion, SQL, PC, Usuario\) VALUES \()"
+                       R"('[^']*', '\d\d/\d\d/\d\d \d\d:\d\d', 547, '', )")))
       << s[3];
 }
 
-TEST_F(ActualizarDatoSentencias, TwoErrorsReportOnlyTheFirstLine) {
-  RespuestaGrabada dos = RespuestaGrabada::Falla(ado::ViolacionIntegridad, 547, "23000", "primero");
-  dos.resultado.errores.push_back({"01000", ado::ViolacionIntegridad, "segundo", 3621, "srv"});
-  grabacion->Responder("INSERT INTO T", dos, 1);
-  bool fallo = false;
-  int32_t codigo = 0;
-  std::string script, mensaje;
-  GActualizarDatoScript({"INSERT INTO T (A) VALUES (2)"}, fallo, codigo, false, false, script, mensaje, true);
-  EXPECT_EQ(mensaje, "547 : primero\r\n");
-  ASSERT_EQ(op->Mensajes().size(), 1u);
-  EXPECT_EQ(op->Mensajes()[0].texto, "547 : primero\r\n");
+// One line per error, the last one left out when there are several.
+TEST_F(ActualizarDatoSentencias, ErrorLinesLeaveOutTheLastOfSeveral) {
+  struct Caso {
+    int errores;
+    const char* mensaje;
+  };
+  for (const Caso& c : {Caso{1, "547 : primero\r\n"}, Caso{2, "547 : primero\r\n"},
+                        Caso{3, "547 : primero\r\n3621 : segundo\r\n"}}) {
+    RespuestaGrabada falla = RespuestaGrabada::Falla(ado::ViolacionIntegridad, 547, "23000", "primero");
+    if (c.errores > 1) falla.resultado.errores.push_back({"01000", ado::ViolacionIntegridad, "segundo", 3621, "srv"});
+    if (c.errores > 2) falla.resultado.errores.push_back({"01000", ado::ViolacionIntegridad, "tercero", 3902, "srv"});
+    grabacion->Responder("INSERT INTO T", falla, 1);
+    op->Limpiar();
+    bool fallo = false;
+    int32_t codigo = 0;
+    std::string script, mensaje;
+    GActualizarDatoScript({"INSERT INTO T (A) VALUES (2)"}, fallo, codigo, false, false, script, mensaje, true);
+    EXPECT_EQ(mensaje, c.mensaje) << c.errores << " errors";
+    EXPECT_EQ(codigo, 547);
+    ASSERT_EQ(op->Mensajes().size(), 1u);
+    EXPECT_EQ(op->Mensajes()[0].texto, c.mensaje);
+    EXPECT_EQ(op->Mensajes()[0].titulo, "Aviso al Operador!");
+    EXPECT_EQ(op->Mensajes()[0].estilo, botones::OK);
+  }
 }
 
 }  // namespace

@@ -128,6 +128,7 @@ TEST(MarcoVentana, WithoutTheResourceTheIconFileIsTried) {
   AplicarMarcoVentana(m);
   EXPECT_EQ(m.hechos, (std::vector<std::string>{"recurso ICONPRAXEL", "archivo praxel.ico"}))
       << "the MDI frame keeps its toolbar styles";
+  EXPECT_EQ(op->Eventos(), 0) << "and stops before letting events run";
 }
 
 }  // namespace

@@ -50,7 +50,42 @@ TEST_F(RegistrarAccesoSqlite, DatabaseWithoutTheLogTableTellsTheOperatorAndGoesO
   EXPECT_EQ(Consultar("SELECT Error, Proceso FROM AUX_ERR"), (Filas{{"208", NombreEjecutable()}}));
 }
 
+// The menu entry is found by the process name inside its Proceso text.
+// The lookup names the user with a blank after it, which SQL Server's
+// comparison ignores; the embedded engine compares that blank, so the
+// grant is stored here as the lookup writes the name.
+TEST_F(RegistrarAccesoSqlite, MenuEntryWhoseProcessContainsTheProgramGivesTheTask) {
+  Ejecutar("INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES ('M1', ' Unificador Vorna ', 'C:\\OMRA\\" +
+           NombreEjecutable() + ".EXE'), ('M2', 'Otra', 'OTRO.EXE')");
+  Ejecutar("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ana ', 'M1'), ('ana ', 'M2')");
+  RegistrarAcceso();
+  EXPECT_EQ(Registrados(), (Filas{{Maquina(), "ANA", Programa(), "UNIFICADOR VORNA", "ana"}}));
+}
+
 class RegistrarAccesoSentencias : public ConGrabador {};
+
+// Without a task row: the database owner (any case) and the supervisor are
+// logged under the program's name, anyone else with an empty task.
+TEST_F(RegistrarAccesoSentencias, TaskWithoutAMenuEntry) {
+  struct Caso {
+    const char* usuario;
+    const char* base;
+    bool conPrograma;
+  };
+  for (const Caso& c : {Caso{"ana", "VENTAS", false}, Caso{"ana", "ANA", true},
+                        Caso{"supervisor praxel mc", "VENTAS", true}, Caso{"SUPERVISOR", "VENTAS", false}}) {
+    grabacion->Limpiar();
+    ResponderFilas("FROM TA_TAREAS", {{"Nombre"}}, {}, 1);
+    db.gUsuario = c.usuario;
+    db.gDBName = c.base;
+    RegistrarAcceso("UT_VORNA");
+    const auto s = Sentencias();
+    ASSERT_EQ(s.size(), 3u) << c.usuario;
+    const std::string tarea = c.conPrograma ? texto::Mayusculas(NombreEjecutable()) : "";
+    EXPECT_NE(s[1].find("','" + texto::Mayusculas(c.usuario) + "','UT_VORNA','" + tarea + "','"), std::string::npos)
+        << c.usuario << " on " << c.base << ": " << s[1];
+  }
+}
 
 // The task comes from the menu entry granted to the user (on SQL Server
 // the blank after the user name in the lookup does not matter).

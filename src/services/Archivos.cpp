@@ -43,6 +43,10 @@ bool CopiarArchivo(const std::string& origen, const std::string& destino) {
   // before the destination is touched.
   const long long bloques = (largo / kBloqueGrande) * 2;
   if (bloques > std::numeric_limits<int16_t>::max()) return false;
+  // Truncating the destination would empty the source when both are the
+  // same file (a destination folder that is the source's own): the bytes
+  // are already where they are asked to be.
+  if (std::filesystem::equivalent(origen, destino, ec)) return true;
 
   Archivo salida(std::fopen(destino.c_str(), "wb"));
   if (!salida) return false;

@@ -10,7 +10,8 @@ bool ExisteArchivo(const std::string& ruta);
 // the length modulo 32768, then blocks of 16384. False, with the
 // destination untouched, when the source cannot be read or is too large
 // for the block count (16-bit, so 512 MiB and more); false as well when a
-// read or write fails midway (the partial destination then stays).
+// read or write fails midway (the partial destination then stays). A
+// destination that is the source file itself is left as it is: true.
 bool CopiarArchivo(const std::string& origen, const std::string& destino);
 
 // Opens the file (or console) with its associated program; `mostrar`

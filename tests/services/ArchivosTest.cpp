@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "services/Archivos.h"
@@ -43,6 +44,15 @@ TEST(Archivos, MissingSourceLeavesTheDestinationUntouched) {
   EscribirArchivo(dir / "destino.bin", "previo");
   EXPECT_FALSE(CopiarArchivo(dir / "no.bin", dir / "destino.bin"));
   EXPECT_EQ(LeerArchivo(dir / "destino.bin"), "previo");
+}
+
+TEST(Archivos, CopyOntoItselfKeepsTheFile) {
+  CarpetaPrueba dir;
+  const std::string datos = Bytes(70000);
+  EscribirArchivo(dir / "origen.bin", datos);
+  std::filesystem::create_directory(dir / "sub");
+  EXPECT_TRUE(CopiarArchivo(dir / "origen.bin", dir / "sub/../origen.bin"));
+  EXPECT_EQ(LeerArchivo(dir / "origen.bin"), datos);
 }
 
 TEST(Archivos, DestinationThatCannotBeWrittenFails) {

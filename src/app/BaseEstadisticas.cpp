@@ -14,7 +14,9 @@ namespace {
 bool Abierta(const DB_Dll& db) { return db.gCnn && db.gCnn->State() == estado_objeto::Abierto; }
 
 // The time-out stored in the statistics database; none when the value
-// does not fit a command time-out.
+// does not fit a command time-out: past the 16-bit range the reading fails,
+// and a negative one is no time-out a connection accepts, so the run keeps
+// its 360 seconds.
 std::optional<int16_t> TiempoGuardado() {
   const double valor = Val(CfgPX("TimeOut"));
   if (valor < 0 || valor > 32767) return std::nullopt;

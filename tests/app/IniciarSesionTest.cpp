@@ -41,7 +41,10 @@ class IniciarSesionSqlite : public ConBaseSqlite {
     std::string cadena;
     return IniciarSesion(false, lanzamiento, cadena, 3);
   }
-  std::string Lanzamiento() { return "@server=sqlite; @dbname= " + base + "; @usuario= ana; @ParametroAdicional=1;"; }
+  // As the scheduled task writes it, with its trailing token.
+  std::string Lanzamiento() {
+    return "@server=sqlite; @dbname= " + base + "; @usuario= ana; @ParametroAdicional=1; ombu@";
+  }
   // The statistics database beside the main one, with its configuration table.
   std::string CrearEstadisticas() {
     const std::string px = carpeta / "PX_ESTADISTICAS.sqlite";

@@ -92,6 +92,20 @@ TEST_F(IniciarSesionSqlite, StatisticsTimeOutGivesTheCommandTimeOut) {
   EXPECT_EQ(DBEstadisticas().gCnn->State(), estado_objeto::Abierto);
 }
 
+// The stored text read as a number; what cannot be a time-out leaves 360.
+TEST_F(IniciarSesionSqlite, StoredTimeOutTexts) {
+  const std::string px = CrearEstadisticas();
+  for (auto [valor, segundos] : std::vector<std::pair<std::string, int>>{
+           {"45 segundos", 45}, {"0", 360}, {"", 360}, {"-5", 360}, {"99999", 360}}) {
+    CerrarBases();
+    EjecutarSqlite(px, "DELETE FROM TA_CONFIGURACION; INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES "
+                       "('TimeOut', '" + valor + "')");
+    ASSERT_TRUE(Iniciar(Lanzamiento())) << valor;
+    EXPECT_EQ(gTiempoComandos, segundos) << valor;
+    EXPECT_EQ(db.gCnn->CommandTimeout, segundos) << valor;
+  }
+}
+
 TEST_F(IniciarSesionSqlite, MissingStatisticsKeyIsCreatedWithZero) {
   const std::string px = CrearEstadisticas();
   ASSERT_TRUE(Iniciar(Lanzamiento()));

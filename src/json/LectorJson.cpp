@@ -114,7 +114,10 @@ bool LectorJson::EntrarNivel(size_t p) {
 
 // Blanks, line breaks, tabs and parentheses are skipped, and so are
 // comments: "//" to the end of the line, "/*" to the next "*/". A lone "/"
-// or "*" outside a comment is skipped as well.
+// or "*" outside a comment is skipped as well. Comments are read by these
+// rules rather than by the old three-flag scan, which ended a line comment
+// at any "/" inside it and turned a stray "*/" into the start of one,
+// silently swallowing members that followed.
 void LectorJson::SaltarBlancos(size_t& p) const {
   const size_t n = t_.size();
   while (p < n) {
@@ -172,6 +175,9 @@ ValorJson LectorJson::LeerObjeto(size_t& p) {
       ++p;
       break;
     }
+    // A comma goes back to the top of the loop, not straight to a key: so
+    // repeated commas are skipped one by one, and a comma before the
+    // closing brace does not turn the brace into a key.
     if (t_[p] == ',') {
       ++p;
       continue;

@@ -99,6 +99,13 @@ TEST_F(ParserJson, ErroresConSusTextos) {
        "Invalid Boolean at position 2 : fals,nul,true]\r\nInvalid null value at position 7 : nul,true]\r\n"},
       {"[\"é\", tru]", Lis({Txt("é"), Log(false)}), "Invalid Boolean at position 7 : tru]\r\n"},
       {"[1-2, 3]", Lis({}), kTipos + ": , 3]\r\n"},
+      // literals quote the whole rest of the text, a failed element the next 20 characters,
+      // a missing bracket the last 20
+      {"[tru, 'abcdefghijklmnopqrstuvwxyz']", Lis({Log(false), Txt("abcdefghijklmnopqrstuvwxyz")}),
+       "Invalid Boolean at position 2 : tru, 'abcdefghijklmnopqrstuvwxyz']\r\n"},
+      {"[1-2, 'abcdefghijklmnopqrstuvwxyz']", Lis({}), kTipos + ": , 'abcdefghijklmnopq\r\n"},
+      {"[1, 2, 'abcdefghijklmnopqrstuvwxyz'", Lis({Num("1"), Num("2"), Txt("abcdefghijklmnopqrstuvwxyz")}),
+       "Missing ']': hijklmnopqrstuvwxyz'\r\n"},
       {"[True]", Lis({}), kTipos + ": True]\r\n"},
       {"[1, 1e99]", Lis({Num("1")}), "Desbordamiento: ]\r\n"},
       {"{a:}", Obj({}), kTipos + ": a\r\n"},

@@ -205,3 +205,20 @@ TEST_F(JSONScript, ExecCommandDeCadaClaseDeValor) {
   EXPECT_EQ(s.ExecCommand(Obj({{"x", Num("1")}})), "");
   EXPECT_EQ(s.UltimoError().numero, 13);
 }
+
+// A command executes only the members it uses: the branch of "if" that was
+// not taken, the "default" of a "get" that found its variable and the
+// "return" of the items that do not match never reach the operator, while
+// the "default" of a "switch" is executed before the items are looked at.
+TEST_F(JSONScript, SoloSeEjecutaLoQueElComandoUsa) {
+  cJSONScript s;
+  EXPECT_EQ(s.Eval("[{set: {name: 'v', value: 'hay'}}, {get: {name: 'v', default: {alert: {message: 'get'}}}}, "
+                   "{if: {value1: 'a', value2: 'A', type: 'eq', true: 'si', false: {alert: {message: 'falso'}}}}, "
+                   "{switch: {case: 'b', default: {alert: {message: 'default'}}, items: [{case: 'a', return: "
+                   "{alert: {message: 'a'}}}, {case: 'B', return: 'B'}, {case: 'b', return: {alert: {message: "
+                   "'otro b'}}}]}}]"),
+            "haysiB");
+  const auto mensajes = op->Mensajes();
+  ASSERT_EQ(mensajes.size(), 1u);
+  EXPECT_EQ(mensajes[0].texto, "default");
+}

@@ -1,7 +1,8 @@
 #pragma once
 // Text helpers shared by every layer. The system compares keys, names,
-// flags and SQL fragments without regard to case (ASCII folding, as the
-// ERP's SQL texts are ASCII); positions are 0-based byte offsets.
+// flags and SQL fragments without regard to case: ASCII letters and the
+// accented letters of the ERP's code page (á/Á, ñ/Ñ ...) fold; positions
+// are 0-based byte offsets of the UTF-8 text.
 #include <string>
 #include <string_view>
 

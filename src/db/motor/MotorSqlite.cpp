@@ -1,12 +1,14 @@
 #include "db/motor/MotorSqlite.h"
 
 #include <filesystem>
+#include <initializer_list>
 
 #include "db/motor/ArchivoSqlite.h"
 #include "db/motor/ConexionSqlite.h"
 #include "db/motor/CursorSqlite.h"
 #include "db/motor/EleccionMotor.h"
 #include "db/motor/ErroresSqlite.h"
+#include "db/motor/EsquemaSqlite.h"
 #include "db/motor/dialecto_sqlite/Lote.h"
 #include "db/motor/funciones_sqlite/FuncionesSqlite.h"
 #include "sivlib/Texto.h"
@@ -48,12 +50,14 @@ class MotorSqlite : public Motor {
     sqlite3_extended_result_codes(c->db, 1);
     RegistrarFuncionesSqlServer(c->db);
     conexion_ = std::move(c);
+    esquema_.Conectar(conexion_->db);
     FijarTiempoEspera(espera_);
     if (EsRutaDeBase(nombre)) RecordarBasePrincipal(ruta);
     return {};
   }
 
   void Cerrar() override {
+    esquema_.Conectar(nullptr);
     conexion_.reset();
     nivelTransaccion_ = 0;
   }
@@ -64,11 +68,15 @@ class MotorSqlite : public Motor {
     if (cursor) cursor->reset();
     if (filasAfectadas) *filasAfectadas = -1;
     if (!conexion_) return Cerrada();
-    const std::vector<Sentencia> lote = TraducirLote(sql);
+    const std::vector<std::string> lote = DividirLote(sql);
+    const EsquemaDeTablas esquema = [this](const std::string& tabla) { return esquema_.Columnas(tabla); };
     long afectadas = -1;
     for (size_t i = 0; i < lote.size(); ++i) {
       const bool ultima = i + 1 == lote.size();
-      Resultado r = EjecutarUna(lote[i], ultima ? cursor : nullptr, afectadas);
+      // Translated only now: it reads the schema the earlier statements left.
+      const Sentencia s = ClasificarSentencia(lote[i], esquema);
+      Resultado r = EjecutarUna(s, ultima ? cursor : nullptr, afectadas);
+      if (EmpiezaCon(s.original, {"CREATE", "ALTER", "DROP"})) esquema_.Olvidar();
       if (!r.Ok()) return r;
     }
     if (filasAfectadas) *filasAfectadas = afectadas;
@@ -109,6 +117,7 @@ class MotorSqlite : public Motor {
       return ErrorMotor(ado::ErrorNoEspecificado, 3903, "25000",
                         "The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION.");
     nivelTransaccion_ = 0;
+    esquema_.Olvidar();  // tables created in the transaction are gone
     return Directa("ROLLBACK");
   }
 
@@ -187,11 +196,14 @@ class MotorSqlite : public Motor {
     return r;
   }
 
-  static bool EsEscritura(const std::string& sql) {
+  static bool EmpiezaCon(const std::string& sql, std::initializer_list<const char*> palabras) {
     const std::string s = texto::RecortadoIzq(texto::ReemplazarTodo(texto::ReemplazarTodo(sql, "\r", " "), "\n", " "));
-    return texto::EmpiezaSinCaso(s, "INSERT") || texto::EmpiezaSinCaso(s, "UPDATE") ||
-           texto::EmpiezaSinCaso(s, "DELETE");
+    for (const char* p : palabras)
+      if (texto::EmpiezaSinCaso(s, p)) return true;
+    return false;
   }
+
+  static bool EsEscritura(const std::string& sql) { return EmpiezaCon(sql, {"INSERT", "UPDATE", "DELETE"}); }
 
   Resultado Lista(const char* sql, const std::string& parametro, int columna, std::vector<std::string>& out) {
     if (!conexion_) return Cerrada();
@@ -207,6 +219,7 @@ class MotorSqlite : public Motor {
   }
 
   std::shared_ptr<ConexionSqlite> conexion_;
+  EsquemaSqlite esquema_;
   int nivelTransaccion_ = 0;
   int espera_ = kEsperaPorDefecto;
 };

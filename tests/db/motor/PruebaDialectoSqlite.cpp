@@ -3,6 +3,7 @@
 
 #include "db/motor/dialecto_sqlite/Lote.h"
 #include "db/motor/dialecto_sqlite/Reglas.h"
+#include "sivlib/Texto.h"
 
 using namespace dialecto_sqlite;
 
@@ -13,8 +14,18 @@ struct Caso {
   const char* sqlite;
 };
 
-void Verificar(std::initializer_list<Caso> casos) {
-  for (const auto& c : casos) EXPECT_EQ(TraducirSentencia(c.sqlServer), c.sqlite) << "de: " << c.sqlServer;
+void Verificar(std::initializer_list<Caso> casos, const EsquemaDeTablas& esquema = {}) {
+  for (const auto& c : casos) EXPECT_EQ(TraducirSentencia(c.sqlServer, esquema), c.sqlite) << "de: " << c.sqlServer;
+}
+
+// The tables of an ERP database as the engine would read them.
+std::vector<ColumnaDeclarada> EsquemaDePrueba(const std::string& tabla) {
+  if (texto::IgualesSinCaso(tabla, "AUX_ERR")) return {{"Id", "int"}, {"Fecha", "varchar(20)"}, {"Alta", "datetime"}};
+  if (texto::IgualesSinCaso(tabla, "TA_CONFIG_FORM"))
+    return {{"FORMULARIO", "varchar(50)"}, {"CONTROL", "varchar(50)"}, {"VALOR", "varchar(255)"}};
+  if (texto::IgualesSinCaso(tabla, "T"))
+    return {{"F", "DateTime"}, {"D", "date"}, {"S", "smalldatetime"}, {"C", "nvarchar(20)"}, {"N", ""}};
+  return {};
 }
 
 }  // namespace
@@ -68,6 +79,56 @@ TEST(DialectoSqlite, Fechas) {
       {"SELECT * FROM T WHERE F = #09/12/2026# ", "SELECT * FROM T WHERE F = '2026-12-09' "},
       {"SELECT * FROM T WHERE C = '31/02/2026' OR C = '12/345' OR C = '2026-12-09'",
        "SELECT * FROM T WHERE C = '31/02/2026' OR C = '12/345' OR C = '2026-12-09'"},
+  });
+}
+
+TEST(DialectoSqlite, FechasGuardadasEnColumnasDeTextoQuedanComoSeEscribieron) {
+  Verificar(
+      {
+          {"INSERT INTO AUX_ERR (Id, Fecha, Alta) VALUES (1, '09/12/26 23:13', '09/12/26 23:13')",
+           "INSERT INTO AUX_ERR (Id, Fecha, Alta) VALUES (1, '09/12/26 23:13', '2026-12-09 23:13:00')"},
+          {"INSERT [dbo].[aux_err] VALUES (1, N'09/12/26 23:13', '09/12/26'), (2, '01/02/2026', '01/02/2026')",
+           "INSERT \"aux_err\" VALUES (1, '09/12/26 23:13', '2026-12-09'), (2, '01/02/2026', '2026-02-01')"},
+          {"INSERT INTO dbo.T ([C], N, D, S, F) VALUES (#09/12/2026#, '09/12/2026', #09/12/2026#, '9/12/2026', "
+           "'09/12/2026 10:00')",
+           "INSERT INTO T (\"C\", N, D, S, F) VALUES ('09/12/2026', '09/12/2026', '2026-12-09', '2026-12-09', "
+           "'2026-12-09 10:00:00')"},
+          {"UPDATE TA_CONFIG_FORM SET VALOR = '01/02/2026', CONTROL='x' WHERE FORMULARIO = 'F' AND VALOR > '01/02/2026'",
+           "UPDATE TA_CONFIG_FORM SET VALOR = '01/02/2026', CONTROL='x' WHERE FORMULARIO = 'F' AND VALOR > '2026-02-01'"},
+          {"UPDATE T WITH (ROWLOCK) SET T.F = '09/12/2026', c = '09/12/2026', N = '09/12/2026' + ''",
+           "UPDATE T  SET T.F = '2026-12-09', c = '09/12/2026', N = SUMAR_TSQL('2026-12-09', '')"},
+          // Not the whole value, not a VALUES row, or nothing known of the column: a date as before.
+          {"INSERT INTO T (C) VALUES (CONVERT(datetime, '09/12/2026'))",
+           "INSERT INTO T (C) VALUES (CONVERTIR_TSQL('datetime', '2026-12-09'))"},
+          {"INSERT INTO AUX_ERR (Fecha) SELECT '09/12/2026'", "INSERT INTO AUX_ERR (Fecha) SELECT '2026-12-09'"},
+          {"INSERT INTO OTRA (C) VALUES ('09/12/2026')", "INSERT INTO OTRA (C) VALUES ('2026-12-09')"},
+          {"INSERT INTO T (X, C) VALUES ('09/12/2026', '09/12/2026')",
+           "INSERT INTO T (X, C) VALUES ('2026-12-09', '09/12/2026')"},
+          {"INSERT INTO AUX_ERR VALUES (1, '', '', '09/12/2026')",
+           "INSERT INTO AUX_ERR VALUES (1, '', '', '2026-12-09')"},
+          {"SELECT '09/12/2026' AS Fecha FROM AUX_ERR WHERE Fecha = '09/12/2026'",
+           "SELECT '2026-12-09' AS Fecha FROM AUX_ERR WHERE Fecha = '2026-12-09'"},
+      },
+      EsquemaDePrueba);
+}
+
+TEST(DialectoSqlite, TextosComparadosSinBlancosFinales) {
+  Verificar({
+      {"SELECT * FROM T WHERE USUARIO = 'ana '", "SELECT * FROM T WHERE USUARIO = 'ana'"},
+      {"SELECT * FROM T WHERE 'ana  ' <> U AND A>='b ' AND B <= N'c ' AND C != '  ' AND (D < 'd ')",
+       "SELECT * FROM T WHERE 'ana' <> U AND A>='b' AND B <= 'c' AND C != '' AND (D < 'd')"},
+      {"SELECT * FROM T JOIN U ON U.A = T.A AND U.B = 'b ' WHERE A IN ('a ', 2, 'c') AND B IN (SELECT 'x ' FROM U)",
+       "SELECT * FROM T JOIN U ON U.A = T.A AND U.B = 'b' WHERE A IN ('a', 2, 'c') AND B IN (SELECT 'x ' FROM U)"},
+      {"SELECT * FROM T WHERE F >= '05/12/2026 '", "SELECT * FROM T WHERE F >= '2026-12-05'"},
+      // Blanks that count: LIKE patterns, parts of a longer operand, stored values.
+      {"SELECT * FROM T WHERE A LIKE 'a %' AND B NOT LIKE 'b '", "SELECT * FROM T WHERE A LIKE 'a %' AND B NOT LIKE 'b '"},
+      {"SELECT * FROM T WHERE A = 'x ' + B", "SELECT * FROM T WHERE A = SUMAR_TSQL('x ', B)"},
+      {"INSERT INTO T (A, B) VALUES ('x ', 'y ')", "INSERT INTO T (A, B) VALUES ('x ', 'y ')"},
+      {"UPDATE T SET C = 'x ', D='y ' WHERE U = 'ana '", "UPDATE T SET C = 'x ', D='y ' WHERE U = 'ana'"},
+      {"UPDATE T SET C = CASE WHEN U = 'a ' THEN 'b ' ELSE C END, D += 'd '",
+       "UPDATE T SET C = CASE WHEN U = 'a' THEN 'b ' ELSE C END, D += 'd '"},
+      {"UPDATE T SET C = (SELECT X FROM U WHERE U.K = 'k ') FROM T WHERE K = 'k '",
+       "UPDATE T SET C = (SELECT X FROM U WHERE U.K = 'k') FROM T WHERE K = 'k'"},
   });
 }
 

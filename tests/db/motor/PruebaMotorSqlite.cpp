@@ -264,3 +264,38 @@ TEST_F(MotorSqliteTest, ListasDeEsquema) {
   EXPECT_EQ(nombres, (std::vector<std::string>{"Nombre", "Administrador"}));
   EXPECT_TRUE(m_->FijarBaseDatos("ERP").Ok());
 }
+
+// An error log line keeps its "dd/mm/yy hh:mm" text; the date column of the
+// same row gets a date. The table is created in the same batch, and a
+// column added later is known at once.
+TEST_F(MotorSqliteTest, FechasEnColumnasDeTextoQuedanComoSeEscribieron) {
+  Ok("CREATE TABLE AUX_ERR (Id int, Fecha varchar(20), Alta datetime)\r\n"
+     "INSERT INTO AUX_ERR (Id, Fecha, Alta) VALUES (1, '09/12/26 23:13', '09/12/26 23:13')\r\n"
+     "INSERT INTO dbo.AUX_ERR VALUES (2, '03/12/26 08:00', '03/12/2026 08:00:00')");
+  EXPECT_EQ(Filas("SELECT Id, Fecha, Alta FROM AUX_ERR ORDER BY Id"),
+            (std::vector<std::vector<std::string>>{{"1", "09/12/26 23:13", "2026-12-09 23:13:00"},
+                                                   {"2", "03/12/26 08:00", "2026-12-03 08:00:00"}}));
+  EXPECT_EQ(Filas("SELECT Id FROM AUX_ERR WHERE Alta >= '05/12/2026 10:00:00'"),
+            (std::vector<std::vector<std::string>>{{"1"}}));
+
+  Ok("UPDATE AUX_ERR SET Fecha = '10/12/26 07:30', Alta = '10/12/26 07:30' WHERE Id = 2");
+  EXPECT_EQ(Filas("SELECT Fecha, Alta FROM AUX_ERR WHERE Id = 2"),
+            (std::vector<std::vector<std::string>>{{"10/12/26 07:30", "2026-12-10 07:30:00"}}));
+
+  Ok("ALTER TABLE AUX_ERR ADD Nota varchar(20)");
+  Ok("INSERT INTO AUX_ERR (Id, Nota) VALUES (3, '01/01/2027')");
+  EXPECT_EQ(Filas("SELECT Nota FROM AUX_ERR WHERE Id = 3"), (std::vector<std::vector<std::string>>{{"01/01/2027"}}));
+}
+
+TEST_F(MotorSqliteTest, TextosComparadosSinBlancosFinalesYGuardadosConEllos) {
+  Ok("CREATE TABLE TAREAS (USUARIO varchar(20), C varchar(10))\r\n"
+     "INSERT INTO TAREAS VALUES ('ana', 'a b')\r\n"
+     "INSERT INTO TAREAS VALUES ('luis', 'ab')");
+  EXPECT_EQ(Filas("SELECT C FROM TAREAS WHERE USUARIO = 'ana '"), (std::vector<std::vector<std::string>>{{"a b"}}));
+  EXPECT_EQ(Filas("SELECT USUARIO FROM TAREAS WHERE C LIKE 'a %'"), (std::vector<std::vector<std::string>>{{"ana"}}));
+  long n = 0;
+  ASSERT_TRUE(m_->Ejecutar("UPDATE TAREAS SET C = 'x ' WHERE USUARIO = 'ana '", nullptr, &n).Ok());
+  EXPECT_EQ(n, 1);
+  EXPECT_EQ(Filas("SELECT C || '|' FROM TAREAS WHERE USUARIO IN ('ana  ')"),
+            (std::vector<std::vector<std::string>>{{"x |"}}));
+}

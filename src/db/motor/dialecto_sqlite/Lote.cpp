@@ -104,7 +104,7 @@ std::vector<std::string> DividirLote(const std::string& sql) {
   return sentencias;
 }
 
-Sentencia ClasificarSentencia(const std::string& s) {
+Sentencia ClasificarSentencia(const std::string& s, const EsquemaDeTablas& esquema) {
   const std::vector<Token> t = Tokenizar(s);
   std::vector<const Token*> p;
   for (const auto& k : t)
@@ -125,12 +125,12 @@ Sentencia ClasificarSentencia(const std::string& s) {
       nombre = nombre.substr(1, nombre.size() - 2);
     return {ClaseSentencia::CrearBase, nombre, s};
   }
-  return {ClaseSentencia::Sql, TraducirSentencia(s), s};
+  return {ClaseSentencia::Sql, TraducirSentencia(s, esquema), s};
 }
 
-std::vector<Sentencia> TraducirLote(const std::string& sql) {
+std::vector<Sentencia> TraducirLote(const std::string& sql, const EsquemaDeTablas& esquema) {
   std::vector<Sentencia> out;
-  for (const auto& s : DividirLote(sql)) out.push_back(ClasificarSentencia(s));
+  for (const auto& s : DividirLote(sql)) out.push_back(ClasificarSentencia(s, esquema));
   return out;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "db/motor/dialecto_sqlite/Esquema.h"
+
 namespace dialecto_sqlite {
 
 enum class ClaseSentencia {
@@ -24,8 +26,11 @@ struct Sentencia {
 
 // The statements of a batch in order, in SQL Server's dialect.
 std::vector<std::string> DividirLote(const std::string& sql);
-Sentencia ClasificarSentencia(const std::string& sentencia);
-// Both: what the engine runs.
-std::vector<Sentencia> TraducirLote(const std::string& sql);
+// `esquema` is asked while the statement is translated: an engine that
+// runs a batch classifies each statement just before running it, so that
+// a table created earlier in the batch is known.
+Sentencia ClasificarSentencia(const std::string& sentencia, const EsquemaDeTablas& esquema = {});
+// Both at once.
+std::vector<Sentencia> TraducirLote(const std::string& sql, const EsquemaDeTablas& esquema = {});
 
 }  // namespace dialecto_sqlite

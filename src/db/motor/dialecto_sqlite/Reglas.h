@@ -5,15 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "db/motor/dialecto_sqlite/Esquema.h"
 #include "db/motor/dialecto_sqlite/Lexico.h"
 
 namespace dialecto_sqlite {
 
 // N'text' -> 'text'.
 void ReglaLiteralesN(std::vector<Token>& t);
+// 'ana ' = X -> 'ana' = X: a text compared (=, <>, <, ... and simple IN
+// lists) loses its trailing blanks, as SQL Server ignores them there.
+void ReglaBlancosFinales(std::vector<Token>& t);
 // Day/month/year literals ('09/12/2026', '09/12/2026 14:00:00', #09/12/2026#)
-// -> the ISO text dates are stored as ('2026-12-09', '2026-12-09 14:00:00').
-void ReglaFechas(std::vector<Token>& t);
+// -> the ISO text dates are stored as ('2026-12-09', '2026-12-09 14:00:00'),
+// except a whole value stored into a column that `esquema` shows is not a
+// date column.
+void ReglaFechas(std::vector<Token>& t, const EsquemaDeTablas& esquema = {});
 // [name] -> "name".
 void ReglaCorchetes(std::vector<Token>& t);
 // dbo.NAME -> NAME (the owner, also as [dbo]).
@@ -31,6 +37,7 @@ void ReglaSuma(std::vector<Token>& t);
 // SELECT TOP n [PERCENT] ... -> SELECT ... LIMIT n (also in sub-queries).
 void ReglaTop(std::vector<Token>& t);
 
-std::string TraducirSentencia(const std::string& sql);
+// Without `esquema` every table is unknown (date literals always become ISO).
+std::string TraducirSentencia(const std::string& sql, const EsquemaDeTablas& esquema = {});
 
 }  // namespace dialecto_sqlite

@@ -2,10 +2,11 @@
 
 namespace dialecto_sqlite {
 
-std::string TraducirSentencia(const std::string& sql) {
+std::string TraducirSentencia(const std::string& sql, const EsquemaDeTablas& esquema) {
   std::vector<Token> t = Tokenizar(sql);
   ReglaLiteralesN(t);
-  ReglaFechas(t);
+  ReglaBlancosFinales(t);  // before the dates: '09/12/2026 ' compared is a date too
+  ReglaFechas(t, esquema);
   ReglaCorchetes(t);
   ReglaPropietario(t);
   ReglaSugerencias(t);

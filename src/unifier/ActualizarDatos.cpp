@@ -80,7 +80,7 @@ vorna::ResultadoArchivo frmInterfaceVorna::generarArchivo(const std::string& cod
   vorna::ParametrosArchivo p;
   p.codigo = codigo;
   p.nroPaquete = NroPaquete;
-  p.carpetaDestino = TxtFields(3).texto;
+  p.carpetaDestino = [this] { return TxtFields(3).texto; };
   p.progreso = [this](const std::string& t) { ventana_.FijarTexto(lblInfo(), t); };
   const auto datos = vorna::CrearConjuntoDatos(codigo, desde, hasta, NroPaquete);
   if (!datos) {

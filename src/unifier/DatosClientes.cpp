@@ -1,8 +1,6 @@
 // Customers, points of sale ("PDV"): every customer neither deregistered
 // nor blocked, with its address, the platform's province and VAT codes and
 // its document number without separators.
-#include <optional>
-
 #include "services/FechaServidor.h"
 #include "sivlib/Utiles.h"
 #include "unifier/CodigosKivo.h"
@@ -27,8 +25,6 @@ class Clientes : public ConjuntoDatos {
   }
 
   ErrorSistema Columnas(LectorFila& fila, std::vector<std::string>& c) override {
-    // The server's date, asked once per file rather than once per customer.
-    if (!fechaServidor_) fechaServidor_ = FechaArchivo(FechaServidor());
     const std::string localidad = TextoAjustado(fila.Texto("Localidad"));
     c = {std::string(kCodigoLinea),
          CodigoVorna(fila.Texto("Codigo")),
@@ -48,7 +44,8 @@ class Clientes : public ConjuntoDatos {
          CondIvaSegunKIVO(fila.Texto("iva")),
          "",
          "",
-         *fechaServidor_,
+         // The server's clock at the moment the line is written.
+         FechaArchivo(FechaServidor()),
          paquete_,
          MarcaBaja(fila.Texto("dada_de_baja"))};
     if (fila.Error().HayError()) c.clear();
@@ -57,7 +54,6 @@ class Clientes : public ConjuntoDatos {
 
  private:
   std::string paquete_;
-  std::optional<std::string> fechaServidor_;
 };
 
 }  // namespace

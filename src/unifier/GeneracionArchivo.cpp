@@ -105,14 +105,15 @@ ResultadoArchivo GenerarArchivoDatos(ConjuntoDatos& datos, const ParametrosArchi
   r.lineas = archivo.Lineas();
   progreso("Finalizado");
 
-  if (p.carpetaDestino.empty()) {
+  const std::string carpetaDestino = p.carpetaDestino ? p.carpetaDestino() : std::string();
+  if (carpetaDestino.empty()) {
     r.estado = ResultadoArchivo::Estado::SinDestino;
     return r;
   }
   bool entregado = false;
   const bool sigue = pasos.Ejecutar(
       [&] {
-        const ResultadoEntrega e = EntregarArchivo(r.temporal, p.carpetaDestino, nombre);
+        const ResultadoEntrega e = EntregarArchivo(r.temporal, carpetaDestino, nombre);
         if (e.Entregado()) r.destino = e.destino;
         return e.error;
       },

@@ -23,7 +23,10 @@ namespace vorna {
 struct ParametrosArchivo {
   std::string codigo;          // data-set code, as it goes into the file name
   std::string nroPaquete;
-  std::string carpetaDestino;  // the folder box's text: empty means no delivery
+  // The folder box's text, read when the written file is to be delivered
+  // (window events run while the rows are written, so the box may have
+  // changed since the start): empty means no delivery.
+  std::function<std::string()> carpetaDestino;
   // Receives each progress text (the window's lblInfo).
   std::function<void(const std::string&)> progreso;
 };

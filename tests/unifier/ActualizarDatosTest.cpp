@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "BaseErp.h"
 #include "sivlib/Entorno.h"
@@ -134,14 +135,57 @@ TEST_F(GeneracionVorna, DesatendidoTomaUltimosCuatroDiasTodosYLaCarpetaDeEsteEqu
   EXPECT_TRUE(ventas[0].starts_with("610013001;FCA0001-00000001;")) << ventas[0];
 }
 
-TEST_F(GeneracionVorna, DesatendidoSinValorDeCarpetaDejaLosArchivosEnLaCarpetaTemporal) {
-  Configurar("UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo()), "");
-  gEjecucionDesatendida = true;
-  const vorna::ResultadoGeneracion r = ventana.ActualizarDatos();
-  ASSERT_EQ(r.archivos.size(), 4u);
-  for (const auto& a : r.archivos) EXPECT_EQ(a.estado, vorna::ResultadoArchivo::Estado::SinDestino) << a.codigo;
-  EXPECT_FALSE(r.Exito());
-  EXPECT_EQ(Configuracion("NRO_PAQUETE"), "1");
+TEST_F(GeneracionVorna, DesatendidoSinCarpetaParaEsteEquipo) {
+  // An empty value leaves the files in the temporary folder. No key at all
+  // reads as one blank, which is a folder name like any other: the delivery
+  // into it is attempted, fails, and each file shows the export's dialog
+  // (answered Abort). Either way the run used package 1 and stores it.
+  using Estado = vorna::ResultadoArchivo::Estado;
+  struct Caso {
+    std::optional<std::string> valor;
+    const char* caja;
+    Estado estado;
+    size_t dialogos;
+  };
+  const Caso casos[] = {{"", "", Estado::SinDestino, 0}, {std::nullopt, " ", Estado::Fallido, 4}};
+  for (const auto& c : casos) {
+    Ejecutar("DELETE FROM TA_CONFIGURACION");
+    if (c.valor) Configurar("UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo()), *c.valor);
+    op->Limpiar();
+    gEjecucionDesatendida = true;
+    const vorna::ResultadoGeneracion r = ventana.ActualizarDatos();
+    EXPECT_EQ(ventana.TxtFields(3).texto, c.caja);
+    ASSERT_EQ(r.archivos.size(), 4u);
+    for (const auto& a : r.archivos) EXPECT_EQ(a.estado, c.estado) << a.codigo << " '" << c.caja << "'";
+    EXPECT_EQ(op->Mensajes().size(), c.dialogos) << "'" << c.caja << "'";
+    EXPECT_FALSE(r.Exito());
+    EXPECT_EQ(Configuracion("NRO_PAQUETE"), "1");
+  }
+}
+
+TEST_F(GeneracionVorna, LaCarpetaDestinoSeLeeAlEntregarCadaArchivo) {
+  // The operator picks another folder while the rows are written: the file
+  // goes where the folder box says once it is written.
+  const std::string otra = carpeta / "otra/";
+  std::filesystem::create_directories(otra);
+  class CambiaCarpeta : public OperadorGuionado {
+   public:
+    CambiaCarpeta(frmInterfaceVorna& v, std::string carpeta) : v_(v), carpeta_(std::move(carpeta)) {}
+    void ProcesarEventos() override {
+      OperadorGuionado::ProcesarEventos();
+      v_.Ventana().FijarTexto(v_.TxtFields(3), carpeta_);
+    }
+
+   private:
+    frmInterfaceVorna& v_;
+    std::string carpeta_;
+  };
+  FijarOperador(std::make_shared<CambiaCarpeta>(ventana, otra));
+  Tildar("chkVentas");
+  Fechas("01/01/2000", FechaHora::Ahora().MasDias(1).Regional());
+  EXPECT_TRUE(ventana.ActualizarDatos().Exito());
+  EXPECT_TRUE(Archivos(destino).empty());
+  EXPECT_EQ(Archivos(otra), Paquete("1", {"VTA"}));
 }
 
 TEST_F(GeneracionVorna, UnGrabarDuranteLaGeneracionNoEmpiezaOtra) {

@@ -186,8 +186,9 @@ TEST_F(VentanaVorna, ConfigurarTareaGuardaLaCarpetaDeEsteEquipoAunqueSeCancele) 
   ventana.cmdTarea_Click();
   EXPECT_TRUE(tareaAbierta);
   const std::string clave = "UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo());
-  EXPECT_EQ(Consultar("SELECT VALOR, GRUPO FROM TA_CONFIGURACION WHERE CLAVE='" + clave + "'"),
-            (Filas{{"/srv/vorna/", "DATOS"}}));
+  EXPECT_EQ(Consultar("SELECT VALOR, GRUPO, POLITICANEGOCIO, IFNULL(VALORAUX, '') FROM TA_CONFIGURACION WHERE "
+                      "CLAVE='" + clave + "'"),
+            (Filas{{"/srv/vorna/", "DATOS", "0", ""}}));
 }
 
 TEST_F(VentanaVorna, LasTeclasVanALaBarraDeHerramientas) {

@@ -5,13 +5,7 @@
 
 namespace tarea {
 
-std::string NombreArchivoComando() {
-#ifdef _WIN32
-  return "TAREA.CMD";
-#else
-  return "TAREA.sh";
-#endif
-}
+std::string NombreArchivoComando() { return "TAREA.CMD"; }
 
 std::string NombreArchivoPrograma() {
 #ifdef _WIN32

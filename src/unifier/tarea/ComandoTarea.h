@@ -1,11 +1,12 @@
 #pragma once
 // The command file that registers the daily unattended run.
 //
-// On Windows it is "TAREA.CMD" with two SCHTASKS lines (delete the task,
-// create it again). Here the task scheduler is the user's crontab: the
-// command file "TAREA.sh" removes the entry tagged with the task name and
-// adds the daily entry that runs the program with the same parameter text
-// at the given time. The crontab command is "crontab" unless the
+// The command file is "TAREA.CMD" in the destination folder. On Windows it
+// holds two SCHTASKS lines (delete the task, create it again). Here the
+// task scheduler is the user's crontab: the same file is a shell script
+// that removes the entry tagged with the task name and adds the daily
+// entry that runs the program with the same parameter text at the given
+// time. The crontab command is "crontab" unless the
 // environment variable UT_VORNA_CRONTAB names another (tests use a
 // stand-in). Values are quoted for the shell and for cron, so a folder
 // with blanks or a password with quotes or "%" reaches the program intact.
@@ -13,7 +14,9 @@
 
 namespace tarea {
 
-// "TAREA.CMD" on Windows, "TAREA.sh" here.
+// "TAREA.CMD" on every platform: the operator and the support staff look
+// for the file by that name (it is run through the shell here, so its
+// extension does not matter).
 std::string NombreArchivoComando();
 // The program file as copied into the destination folder: "UT_VORNA.EXE" on Windows, "ut_vorna" here.
 std::string NombreArchivoPrograma();

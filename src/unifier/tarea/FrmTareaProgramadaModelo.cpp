@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <utility>
 
 #include "db/DB_Dll.h"
 #include "services/Archivos.h"
@@ -57,7 +58,10 @@ FrmTareaProgramadaModelo::FrmTareaProgramadaModelo() : ventana_("FrmTareaProgram
   ventana_.Agregar(Etiqueta("Label2", 0, "Parametros"));
   ventana_.Agregar(CajaTexto("TxtFields", 1, "Parametros"));
   ventana_.Agregar(Etiqueta("Label2", 1, "Hora"));
-  ventana_.Agregar(CajaTexto("TxtFields", 3, "Nombre", "FMTHORA"));
+  // The time box carries the name box's key: a lookup by key finds the name box.
+  ControlVentana hora = CajaTexto("TxtFields", 3, "Nombre", "FMTHORA");
+  hora.largoMaximo = tarea::kLargoHora;
+  ventana_.Agregar(std::move(hora));
   ventana_.Agregar(Etiqueta("Label3", 0,
                             "Al pulsar Aceptar, el sistema intentará crear una tarea programada segun los datos "
                             "especificados"));

@@ -35,6 +35,8 @@ std::string ClaveCarpetaDestino();
 inline constexpr const char* kClaveHora = "HORA_UNIFICADORVORNA";
 inline constexpr const char* kNombreTarea = "UnificadorVorna";
 inline constexpr const char* kHoraPorDefecto = "00:01";
+// Characters the operator may type into the time box ("HH:MM").
+inline constexpr int kLargoHora = 5;
 // The parameter text of the unattended run for the current connection.
 std::string ParametrosDesatendido();
 // The user's crontab as text, or an error text; false when it could not be read.

@@ -17,19 +17,20 @@ FrmTareaProgramada::FrmTareaProgramada(QWidget* padre) : QDialog(padre) {
   auto* cajas = new ComportamientoCajas(*vinculo_, this);
 
   auto* grilla = new QGridLayout;
-  auto fila = [&](const char* etiqueta, int indiceEtiqueta, int indiceCaja, int largo, int renglon) {
+  auto fila = [&](const char* etiqueta, int indiceEtiqueta, int indiceCaja, int renglon) {
     QLabel* l = vinculo_->Etiqueta(*m.Control(etiqueta, indiceEtiqueta), this);
-    QLineEdit* caja = vinculo_->Caja(modelo_.Caja(indiceCaja), this, largo);
+    ControlVentana& control = modelo_.Caja(indiceCaja);
+    QLineEdit* caja = vinculo_->Caja(control, this, control.largoMaximo);
     cajas->Aplicar(caja);
     l->setBuddy(caja);
     grilla->addWidget(l, renglon, 0);
     grilla->addWidget(caja, renglon, 1);
     return caja;
   };
-  fila("Label1", 0, 0, 0, 0);
-  fila("Label1", 1, 2, 0, 1);
-  fila("Label2", 0, 1, 0, 2);
-  QLineEdit* hora = fila("Label2", 1, 3, 5, 3);
+  fila("Label1", 0, 0, 0);
+  fila("Label1", 1, 2, 1);
+  fila("Label2", 0, 1, 2);
+  QLineEdit* hora = fila("Label2", 1, 3, 3);
   hora->setMaximumWidth(80);
 
   auto* textos = new QVBoxLayout;

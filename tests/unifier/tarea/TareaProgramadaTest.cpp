@@ -55,6 +55,11 @@ TEST_F(TareaProgramada, CargaLosValoresPorDefecto) {
   EXPECT_EQ(f.Caja(1).texto, "@server=sqlite; @dbname=" + base +
                                  "; @usuario=ana; @Password=cl'a%ve; @ParametroAdicional=1; ombu@");
   EXPECT_EQ(f.Caja(3).texto, "00:01");
+  // The time box: typed up to 5 characters, and found by the name box's key.
+  EXPECT_EQ(f.Caja(3).largoMaximo, 5);
+  EXPECT_EQ(f.Caja(3).tipoDato, "FMTHORA");
+  EXPECT_EQ(f.Caja(3).tag, "Nombre");
+  EXPECT_EQ(f.Caja(0).tag, "Nombre");
   Guardar("HORA_UNIFICADORVORNA", "06:30");
   FrmTareaProgramadaModelo g;
   g.Form_Load();
@@ -84,6 +89,7 @@ TEST_F(TareaProgramada, AceptarRegistraLaEntradaDiariaYUnSegundoAceptarLaReempla
   ASSERT_TRUE(f.CmdAceptar_Click());
   EXPECT_EQ(ValorGuardado("HORA_UNIFICADORVORNA"), "07:05");
   EXPECT_TRUE(Existe(destino + "/ut_vorna")) << "the program is copied into the destination folder";
+  EXPECT_TRUE(Existe(destino + "/TAREA.CMD")) << "the command file keeps its name";
   ASSERT_FALSE(op->Mensajes().empty());
   EXPECT_EQ(op->Mensajes().back().texto,
             "PROCESO EJECUTADO, POR FAVOR VERIFIQUE DESDE EL PROGRAMADOR DE TAREAS DE WINDOWS, LA TAREA UnificadorVorna");
@@ -106,6 +112,19 @@ TEST_F(TareaProgramada, AceptarRegistraLaEntradaDiariaYUnSegundoAceptarLaReempla
   const int estado = std::system(comando.c_str());
   ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << comando;
   EXPECT_EQ(LeerArchivo(argumentoRecibido), g.Caja(1).texto);
+}
+
+TEST_F(TareaProgramada, CarpetaGuardadaConSeparadorFinal) {
+  // The copy's path takes a doubled separator, which the platform accepts;
+  // the program's path in the task and the command file take a single one.
+  Guardar(tarea::ClaveCarpetaDestino(), destino + "/");
+  FrmTareaProgramadaModelo f;
+  f.Form_Load();
+  EXPECT_EQ(f.Caja(2).texto, destino + "/ut_vorna ");
+  ASSERT_TRUE(f.CmdAceptar_Click());
+  EXPECT_TRUE(Existe(destino + "//ut_vorna"));
+  EXPECT_TRUE(Existe(destino + "/TAREA.CMD"));
+  EXPECT_NE(Crontab().find("'" + destino + "/ut_vorna' "), std::string::npos) << Crontab();
 }
 
 TEST_F(TareaProgramada, SinComandoCrontabNoQuedaNadaRegistrado) {

@@ -51,13 +51,12 @@ TEST_F(RegistrarAccesoSqlite, DatabaseWithoutTheLogTableTellsTheOperatorAndGoesO
 }
 
 // The menu entry is found by the process name inside its Proceso text.
-// The lookup names the user with a blank after it, which SQL Server's
-// comparison ignores; the embedded engine compares that blank, so the
-// grant is stored here as the lookup writes the name.
+// The lookup names the user with a blank after it, which the comparison
+// ignores (as SQL Server's does), so the grant stored as "ana" is found.
 TEST_F(RegistrarAccesoSqlite, MenuEntryWhoseProcessContainsTheProgramGivesTheTask) {
   Ejecutar("INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES ('M1', ' Unificador Vorna ', 'C:\\OMRA\\" +
            NombreEjecutable() + ".EXE'), ('M2', 'Otra', 'OTRO.EXE')");
-  Ejecutar("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ana ', 'M1'), ('ana ', 'M2')");
+  Ejecutar("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ana', 'M1'), ('ana', 'M2')");
   RegistrarAcceso();
   EXPECT_EQ(Registrados(), (Filas{{Maquina(), "ANA", Programa(), "UNIFICADOR VORNA", "ana"}}));
 }

@@ -10,55 +10,39 @@ namespace vorna {
 
 std::string ConsultaVentas(const std::string& desde, const std::string& hasta) {
   const std::string cuenta(kCuentaProveedor);
-  const char* const crlf = "\r\n";
+  // Each line of the query is followed by CR LF.
+  const std::string lineas[] = {
+      " SELECT      dbo.V_MV_Stock.TC + DBO.V_MV_Stock.IDCOMPROBANTE AS TRANSACCION, dbo.V_MV_Stock.SECUENCIA , "
+      "dbo.V_MV_Stock.CuentaProveedor AS cuenta, ISNULL(dbo.V_MV_Cpte.FECHA, dbo.V_MV_Stock.FECHA) AS Fecha,  "
+      "dbo.V_MV_Stock.IDVENDEDOR,",
+      " V_TA_VENDEDORES.Nombre , CASE WHEN V_MV_Stock.CantidadUD > 0 THEN 'DEV' ELSE 'VEN' END AS TipoVenta   ,  "
+      "dbo.V_MV_Stock.IDArticulo, dbo.v_ma_articulos.CodigoArtProveedor ,",
+      " dbo.V_MV_Stock.CantidadUD AS Consumo,",
+      " (dbo.V_MV_Stock.IMPORTE_S_IVA * dbo.V_MV_Stock.Cantidad) - (dbo.V_MV_Stock.IMPORTE_S_IVA * "
+      "ISNULL(dbo.V_MV_Cpte.PorcDescuento1, 0)",
+      " / 100 * dbo.V_MV_Stock.Cantidad) - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento2, 0) "
+      "/ 100 * dbo.V_MV_Stock.Cantidad)",
+      " - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento3, 0) / 100 * dbo.V_MV_Stock.Cantidad)",
+      " - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento4, 0) / 100 * dbo.V_MV_Stock.Cantidad)",
+      " - (dbo.V_MV_Stock.IMPORTE_S_IVA * dbo.V_MV_Stock.DtoItem / 100 * dbo.V_MV_Stock.Cantidad) AS ValorVenta, "
+      "dbo.V_MV_Stock.Costo * dbo.V_MV_Stock.Cantidad AS ValorCosto,",
+      " dbo.V_MV_Stock.ArtMoneda , dbo.V_MV_Stock.ArtCotizacion, dbo.V_MV_Stock.IVARI, dbo.V_MV_Stock.DtoItem, "
+      "dbo.v_ma_articulos.CuentaProveedor",
+      " FROM         dbo.V_MV_Stock LEFT OUTER JOIN",
+      " dbo.V_MV_Cpte ON dbo.V_MV_Stock.TC = dbo.V_MV_Cpte.TC AND dbo.V_MV_Stock.IDCOMPROBANTE = "
+      "dbo.V_MV_Cpte.IDCOMPROBANTE",
+      " left outer join",
+      " dbo.V_MA_ARTICULOS on dbo.V_MV_Stock.IDArticulo = dbo.v_ma_articulos.IDARTICULO",
+      " LEFT OUTER JOIN V_TA_VENDEDORES ON",
+      " V_MV_Stock.IdVendedor = V_TA_VENDEDORES.IdVendedor",
+      " WHERE     (dbo.V_MV_Stock.Anulado = 0) AND (dbo.V_MV_Stock.TC IN (N'TK', N'TKFC', N'FC', N'ND', N'NC', "
+      "N'NCFP', N'FP')) ",
+      " AND (dbo.V_MV_Stock.FECHA>='" + desde + "' AND dbo.V_MV_Stock.FECHA<='" + hasta + "') ",
+      " AND dbo.v_ma_articulos.CUENTAPROVEEDOR = '" + cuenta + "'",
+      " order by Fecha,secuencia",
+  };
   std::string s;
-  s += " SELECT      dbo.V_MV_Stock.TC + DBO.V_MV_Stock.IDCOMPROBANTE AS TRANSACCION, dbo.V_MV_Stock.SECUENCIA , "
-       "dbo.V_MV_Stock.CuentaProveedor AS cuenta, ISNULL(dbo.V_MV_Cpte.FECHA, dbo.V_MV_Stock.FECHA) AS Fecha,  "
-       "dbo.V_MV_Stock.IDVENDEDOR,";
-  s += crlf;
-  s += " V_TA_VENDEDORES.Nombre , CASE WHEN V_MV_Stock.CantidadUD > 0 THEN 'DEV' ELSE 'VEN' END AS TipoVenta   ,  "
-       "dbo.V_MV_Stock.IDArticulo, dbo.v_ma_articulos.CodigoArtProveedor ,";
-  s += crlf;
-  s += " dbo.V_MV_Stock.CantidadUD AS Consumo,";
-  s += crlf;
-  s += " (dbo.V_MV_Stock.IMPORTE_S_IVA * dbo.V_MV_Stock.Cantidad) - (dbo.V_MV_Stock.IMPORTE_S_IVA * "
-       "ISNULL(dbo.V_MV_Cpte.PorcDescuento1, 0)";
-  s += crlf;
-  s += " / 100 * dbo.V_MV_Stock.Cantidad) - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento2, 0) "
-       "/ 100 * dbo.V_MV_Stock.Cantidad)";
-  s += crlf;
-  s += " - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento3, 0) / 100 * dbo.V_MV_Stock.Cantidad)";
-  s += crlf;
-  s += " - (dbo.V_MV_Stock.IMPORTE_S_IVA * ISNULL(dbo.V_MV_Cpte.PorcDescuento4, 0) / 100 * dbo.V_MV_Stock.Cantidad)";
-  s += crlf;
-  s += " - (dbo.V_MV_Stock.IMPORTE_S_IVA * dbo.V_MV_Stock.DtoItem / 100 * dbo.V_MV_Stock.Cantidad) AS ValorVenta, "
-       "dbo.V_MV_Stock.Costo * dbo.V_MV_Stock.Cantidad AS ValorCosto,";
-  s += crlf;
-  s += " dbo.V_MV_Stock.ArtMoneda , dbo.V_MV_Stock.ArtCotizacion, dbo.V_MV_Stock.IVARI, dbo.V_MV_Stock.DtoItem, "
-       "dbo.v_ma_articulos.CuentaProveedor";
-  s += crlf;
-  s += " FROM         dbo.V_MV_Stock LEFT OUTER JOIN";
-  s += crlf;
-  s += " dbo.V_MV_Cpte ON dbo.V_MV_Stock.TC = dbo.V_MV_Cpte.TC AND dbo.V_MV_Stock.IDCOMPROBANTE = "
-       "dbo.V_MV_Cpte.IDCOMPROBANTE";
-  s += crlf;
-  s += " left outer join";
-  s += crlf;
-  s += " dbo.V_MA_ARTICULOS on dbo.V_MV_Stock.IDArticulo = dbo.v_ma_articulos.IDARTICULO";
-  s += crlf;
-  s += " LEFT OUTER JOIN V_TA_VENDEDORES ON";
-  s += crlf;
-  s += " V_MV_Stock.IdVendedor = V_TA_VENDEDORES.IdVendedor";
-  s += crlf;
-  s += " WHERE     (dbo.V_MV_Stock.Anulado = 0) AND (dbo.V_MV_Stock.TC IN (N'TK', N'TKFC', N'FC', N'ND', N'NC', "
-       "N'NCFP', N'FP')) ";
-  s += crlf;
-  s += " AND (dbo.V_MV_Stock.FECHA>='" + desde + "' AND dbo.V_MV_Stock.FECHA<='" + hasta + "') ";
-  s += crlf;
-  s += " AND dbo.v_ma_articulos.CUENTAPROVEEDOR = '" + cuenta + "'";
-  s += crlf;
-  s += " order by Fecha,secuencia";
-  s += crlf;
+  for (const std::string& linea : lineas) s += linea + "\r\n";
   return s;
 }
 

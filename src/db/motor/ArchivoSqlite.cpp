@@ -53,24 +53,19 @@ Resultado CrearBaseSqlite(const std::string& nombreBase) {
   Resultado r;
   const std::string ruta = RutaBaseSqlite(nombreBase);
   std::error_code ec;
-  if (fs::exists(ruta, ec)) {
-    r.numero = ado::ErrorNoEspecificado;
-    r.descripcion = "Database '" + nombreBase + "' already exists. Choose a different database name.";
-    r.origen = "SQLite";
-    r.errores.push_back({"42000", r.numero, r.descripcion, 1801, "SQLite"});
-    return r;
-  }
+  if (fs::exists(ruta, ec))
+    return ResultadoFallido(ado::ErrorNoEspecificado,
+                            "Database '" + nombreBase + "' already exists. Choose a different database name.",
+                            "SQLite", "42000", 1801);
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   // An empty file is not yet a database for other tools: writing the
   // header makes it one.
   if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA user_version = 0; VACUUM;", nullptr, nullptr, nullptr);
-  if (rc != SQLITE_OK) {
-    r.numero = ado::ErrorNoEspecificado;
-    r.descripcion = "CREATE DATABASE failed: " + ruta + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
-    r.origen = "SQLite";
-    r.errores.push_back({"42000", r.numero, r.descripcion, 1802, "SQLite"});
-  }
+  if (rc != SQLITE_OK)
+    r = ResultadoFallido(ado::ErrorNoEspecificado,
+                         "CREATE DATABASE failed: " + ruta + ": " + (db ? sqlite3_errmsg(db) : "out of memory"),
+                         "SQLite", "42000", 1802);
   sqlite3_close_v2(db);
   return r;
 }

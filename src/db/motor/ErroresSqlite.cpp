@@ -39,12 +39,7 @@ std::string PrimeraPalabra(const std::string& sentencia) {
 }  // namespace
 
 Resultado ErrorMotor(long numeroAdo, long nativo, const std::string& estado, const std::string& descripcion) {
-  Resultado r;
-  r.numero = numeroAdo;
-  r.descripcion = descripcion;
-  r.origen = kOrigen;
-  r.errores.push_back({estado, numeroAdo, descripcion, nativo, kOrigen});
-  return r;
+  return ResultadoFallido(numeroAdo, descripcion, kOrigen, estado, nativo);
 }
 
 Resultado ErrorSqlite(sqlite3* db, int codigo, const std::string& sentencia) {

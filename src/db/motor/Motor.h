@@ -47,6 +47,14 @@ struct Resultado {
   bool Ok() const { return numero == 0; }
 };
 
+// A failure without provider records, or with one record (SQL state and
+// native code) carrying the same number, description and source.
+Resultado ResultadoFallido(long numero, std::string descripcion, std::string origen);
+Resultado ResultadoFallido(long numero, std::string descripcion, std::string origen, std::string estadoSql,
+                           long nativo);
+// An operation on a connection that is not open (ADO 3704).
+Resultado ResultadoCerrado();
+
 // ADO DataTypeEnum codes a field may report.
 namespace tipo_ado {
 constexpr int SmallInt = 2, Integer = 3, Single = 4, Double = 5, Currency = 6, Date = 7, BSTR = 8,

@@ -10,14 +10,6 @@ namespace {
 constexpr int kEsperaConexion = 15;  // ADO's default login time-out, seconds
 constexpr int kEsperaComando = 30;   // ADO's default command time-out
 
-Resultado Cerrada() {
-  Resultado r;
-  r.numero = ado::ObjetoCerrado;
-  r.descripcion = "Operation is not allowed when the object is closed.";
-  r.origen = "ADODB.Connection";
-  return r;
-}
-
 // Warnings of one call added to those gathered so far.
 void Sumar(Resultado& total, Resultado parte) {
   total.errores.insert(total.errores.end(), parte.errores.begin(), parte.errores.end());
@@ -71,7 +63,7 @@ class MotorOdbc : public Motor {
   Resultado Ejecutar(const std::string& sql, std::unique_ptr<Cursor>* cursor, long* filasAfectadas) override {
     if (cursor) cursor->reset();
     if (filasAfectadas) *filasAfectadas = -1;
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     SQLHSTMT st = SQL_NULL_HSTMT;
     Resultado total = ResultadoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, conexion_->dbc, &st), SQL_HANDLE_DBC, conexion_->dbc);
     if (!total.Ok()) return total;
@@ -100,7 +92,7 @@ class MotorOdbc : public Motor {
   }
 
   Resultado ComenzarTransaccion() override {
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     if (nivelTransaccion_ == 0) {
       Resultado r = Autocommit(false);
       if (!r.Ok()) return r;
@@ -110,7 +102,7 @@ class MotorOdbc : public Motor {
   }
 
   Resultado ConfirmarTransaccion() override {
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     if (nivelTransaccion_ == 0) return SinTransaccion();
     if (--nivelTransaccion_ > 0) return {};
     Resultado r = ResultadoOdbc(SQLEndTran(SQL_HANDLE_DBC, conexion_->dbc, SQL_COMMIT), SQL_HANDLE_DBC, conexion_->dbc);
@@ -119,7 +111,7 @@ class MotorOdbc : public Motor {
   }
 
   Resultado DeshacerTransaccion() override {
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     if (nivelTransaccion_ == 0) return SinTransaccion();
     nivelTransaccion_ = 0;
     Resultado r =
@@ -144,7 +136,7 @@ class MotorOdbc : public Motor {
   }
 
   Resultado FijarBaseDatos(const std::string& nombre) override {
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     return ResultadoOdbc(SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_CURRENT_CATALOG, (SQLPOINTER)nombre.c_str(), SQL_NTS),
                          SQL_HANDLE_DBC, conexion_->dbc);
   }
@@ -159,21 +151,13 @@ class MotorOdbc : public Motor {
 
  private:
   static Resultado SinControlador() {
-    Resultado r;
-    r.numero = ado::ErrorNoEspecificado;
-    r.descripcion = "The ODBC driver manager could not be loaded.";
-    r.origen = "ODBC";
-    r.errores.push_back({"IM004", r.numero, r.descripcion, 0, "ODBC"});
-    return r;
+    return ResultadoFallido(ado::ErrorNoEspecificado, "The ODBC driver manager could not be loaded.", "ODBC",
+                            "IM004", 0);
   }
 
   static Resultado SinTransaccion() {
-    Resultado r;
-    r.numero = ado::ErrorNoEspecificado;
-    r.descripcion = "No transaction is active.";
-    r.origen = "ADODB.Connection";
-    r.errores.push_back({"25000", r.numero, r.descripcion, 3902, r.origen});
-    return r;
+    return ResultadoFallido(ado::ErrorNoEspecificado, "No transaction is active.", "ADODB.Connection", "25000",
+                            3902);
   }
 
   Resultado Autocommit(bool activo) {
@@ -185,7 +169,7 @@ class MotorOdbc : public Motor {
   template <class Llamada>
   Resultado Esquema(std::vector<std::string>& nombres, SQLUSMALLINT columna, Llamada llamada) {
     nombres.clear();
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     SQLHSTMT st = SQL_NULL_HSTMT;
     Resultado r = ResultadoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, conexion_->dbc, &st), SQL_HANDLE_DBC, conexion_->dbc);
     if (!r.Ok()) return r;

@@ -13,34 +13,25 @@ class MotorSinProveedor : public Motor {
   Resultado Ejecutar(const std::string&, std::unique_ptr<Cursor>* cursor, long* filas) override {
     if (cursor) cursor->reset();
     if (filas) *filas = -1;
-    return Cerrado();
+    return ResultadoCerrado();
   }
-  Resultado ComenzarTransaccion() override { return Cerrado(); }
-  Resultado ConfirmarTransaccion() override { return Cerrado(); }
-  Resultado DeshacerTransaccion() override { return Cerrado(); }
-  Resultado Tablas(std::vector<std::string>& n) override { return n.clear(), Cerrado(); }
+  Resultado ComenzarTransaccion() override { return ResultadoCerrado(); }
+  Resultado ConfirmarTransaccion() override { return ResultadoCerrado(); }
+  Resultado DeshacerTransaccion() override { return ResultadoCerrado(); }
+  Resultado Tablas(std::vector<std::string>& n) override { return n.clear(), ResultadoCerrado(); }
   Resultado Columnas(const std::string&, const std::string&, std::vector<std::string>& n) override {
-    return n.clear(), Cerrado();
+    return n.clear(), ResultadoCerrado();
   }
-  Resultado FijarBaseDatos(const std::string&) override { return Cerrado(); }
+  Resultado FijarBaseDatos(const std::string&) override { return ResultadoCerrado(); }
   void FijarTiempoEspera(int) override {}
   void FijarTiempoConexion(int) override {}
   void FijarNivelAislamiento(int) override {}
 
  private:
   Resultado Fallo() const {
-    Resultado r;
-    r.numero = kProveedorNoEncontrado;
-    r.descripcion = "Provider cannot be found. It may not be properly installed. (" + proveedor_ + ")";
-    r.origen = "ADODB.Connection";
-    return r;
-  }
-  static Resultado Cerrado() {
-    Resultado r;
-    r.numero = ado::ObjetoCerrado;
-    r.descripcion = "Operation is not allowed when the object is closed.";
-    r.origen = "ADODB.Connection";
-    return r;
+    return ResultadoFallido(kProveedorNoEncontrado,
+                            "Provider cannot be found. It may not be properly installed. (" + proveedor_ + ")",
+                            "ADODB.Connection");
   }
   std::string proveedor_;
 };

@@ -19,14 +19,6 @@ namespace {
 
 constexpr int kEsperaPorDefecto = 30;  // ADO's default command time-out, seconds
 
-Resultado Cerrada() {
-  Resultado r;
-  r.numero = ado::ObjetoCerrado;
-  r.descripcion = "Operation is not allowed when the object is closed.";
-  r.origen = "ADODB.Connection";
-  return r;
-}
-
 class MotorSqlite : public Motor {
  public:
   Resultado Abrir(const std::string& cadena, const std::string&, const std::string&) override {
@@ -67,7 +59,7 @@ class MotorSqlite : public Motor {
   Resultado Ejecutar(const std::string& sql, std::unique_ptr<Cursor>* cursor, long* filasAfectadas) override {
     if (cursor) cursor->reset();
     if (filasAfectadas) *filasAfectadas = -1;
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     const std::vector<std::string> lote = DividirLote(sql);
     const EsquemaDeTablas esquema = [this](const std::string& tabla) { return esquema_.Columnas(tabla); };
     long afectadas = -1;
@@ -86,7 +78,7 @@ class MotorSqlite : public Motor {
   // SQL Server nests BEGIN TRANSACTION: only the outermost COMMIT commits,
   // and a ROLLBACK undoes everything.
   Resultado ComenzarTransaccion() override {
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     SincronizarTransaccion();
     if (nivelTransaccion_ == 0) {
       Resultado r = Directa("BEGIN");
@@ -97,7 +89,7 @@ class MotorSqlite : public Motor {
   }
 
   Resultado ConfirmarTransaccion() override {
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     SincronizarTransaccion();
     if (nivelTransaccion_ == 0)
       return ErrorMotor(ado::ErrorNoEspecificado, 3902, "25000",
@@ -111,7 +103,7 @@ class MotorSqlite : public Motor {
   }
 
   Resultado DeshacerTransaccion() override {
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     SincronizarTransaccion();
     if (nivelTransaccion_ == 0)
       return ErrorMotor(ado::ErrorNoEspecificado, 3903, "25000",
@@ -136,7 +128,7 @@ class MotorSqlite : public Motor {
   }
 
   // One file is one database: there is no catalog to change to.
-  Resultado FijarBaseDatos(const std::string&) override { return conexion_ ? Resultado{} : Cerrada(); }
+  Resultado FijarBaseDatos(const std::string&) override { return conexion_ ? Resultado{} : ResultadoCerrado(); }
 
   void FijarTiempoEspera(int segundos) override {
     // ADO's 0 means "wait as long as it takes"; a lock still must not hang
@@ -206,7 +198,7 @@ class MotorSqlite : public Motor {
   static bool EsEscritura(const std::string& sql) { return EmpiezaCon(sql, {"INSERT", "UPDATE", "DELETE"}); }
 
   Resultado Lista(const char* sql, const std::string& parametro, int columna, std::vector<std::string>& out) {
-    if (!conexion_) return Cerrada();
+    if (!conexion_) return ResultadoCerrado();
     sqlite3_stmt* st = nullptr;
     int rc = sqlite3_prepare_v2(conexion_->db, sql, -1, &st, nullptr);
     if (rc != SQLITE_OK) return ErrorSqlite(conexion_->db, rc, sql);

@@ -11,6 +11,7 @@
 #include "sivlib/CodigoAnsi.h"
 #include "sivlib/Utiles.h"
 #include "support/CarpetaPrueba.h"
+#include "unifier/ClavesVorna.h"
 #include "unifier/CodigosKivo.h"
 #include "unifier/FormatoCampos.h"
 
@@ -218,9 +219,9 @@ TEST_F(BaseDemo, ElFiltroDeClientesUsaSuIndice) {
 }
 
 TEST_F(BaseDemo, ConfiguracionDeEsteEquipoYTablasPropias) {
-  EXPECT_EQ(base.Valor("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = '" + demo::ClaveCarpetaDestino() + "'"),
+  EXPECT_EQ(base.Valor("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = '" + vorna::ClaveCarpetaDestino() + "'"),
             "/srv/vorna/");
-  EXPECT_EQ(demo::ClaveCarpetaDestino().rfind("UNIFICADOR_VORNA_", 0), 0u);
+  EXPECT_EQ(vorna::ClaveCarpetaDestino().rfind("UNIFICADOR_VORNA_", 0), 0u);
   EXPECT_EQ(base.Valor("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'nro_paquete'"), "15");
   EXPECT_EQ(base.Valor("SELECT Administrador FROM TA_USUARIOS WHERE Nombre = 'sa'"), "1");
   for (const char* tabla : {"TA_CONFIG_FORM", "AUX_ERR", "Control_Acceso", "TA_MENU", "TA_TAREAS", "V_TA_Cajas"})

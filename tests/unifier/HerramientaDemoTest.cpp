@@ -6,6 +6,7 @@
 
 #include "ConsultaSqlite.h"
 #include "support/CarpetaPrueba.h"
+#include "unifier/ClavesVorna.h"
 #include "unifier/demo/GeneradorDemo.h"
 
 namespace {
@@ -26,7 +27,7 @@ TEST(HerramientaDemo, CreaLaBaseConLaCarpetaDestinoRecortadaYConBarra) {
       << LeerArchivo(carpeta / "salida.txt");
   EXPECT_NE(LeerArchivo(carpeta / "salida.txt").find("500"), std::string::npos);
   BaseSqlite base(archivo);
-  EXPECT_EQ(base.Valor("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = '" + demo::ClaveCarpetaDestino() + "'"),
+  EXPECT_EQ(base.Valor("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = '" + vorna::ClaveCarpetaDestino() + "'"),
             "/srv/vorna/");
   EXPECT_EQ(base.Valor("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NRO_PAQUETE'"), "7");
   EXPECT_EQ(base.Numero("SELECT count(*) FROM MA_CLIENTES"), 40);

@@ -6,13 +6,11 @@
 
 namespace demo {
 
-std::string ClaveCarpetaDestino() { return vorna::ClaveCarpetaDestino(); }
-
 bool PoblarConfiguracion(ContextoDemo& c, std::string& error) {
   SentenciaSqlite clave(c.db, "INSERT INTO TA_CONFIGURACION (CLAVE,VALOR,VALORAUX,GRUPO,POLITICANEGOCIO) "
                               "VALUES (?,?,NULL,?,0)");
   const std::pair<std::string, std::string> claves[] = {
-      {ClaveCarpetaDestino(), c.parametros.destino},
+      {vorna::ClaveCarpetaDestino(), c.parametros.destino},
       {"NRO_PAQUETE", std::to_string(c.parametros.paquete)},
       {"CANTIDADDECIMALES", "2"},
       {"SS_CONFIDENCIALIDAD", "NO"},

@@ -56,7 +56,4 @@ struct ResumenDemo {
 bool GenerarBaseDemo(const std::string& archivo, const ParametrosDemo& parametros, ResumenDemo* resumen,
                      std::string* error);
 
-// The configuration key of this machine's destination folder.
-std::string ClaveCarpetaDestino();
-
 }  // namespace demo

@@ -15,6 +15,7 @@
 
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
+#include "unifier/ClavesVorna.h"
 #include "unifier/demo/GeneradorDemo.h"
 
 namespace {
@@ -107,6 +108,6 @@ int main(int argc, char** argv) {
   std::printf("  clientes:           %ld\n  articulos:          %ld\n  vendedores:         %ld\n", r.clientes,
               r.articulos, r.vendedores);
   std::printf("  frecuencias:        %ld\n", r.frecuencias);
-  std::printf("  %s = %s\n  NRO_PAQUETE = %ld\n", demo::ClaveCarpetaDestino().c_str(), p.destino.c_str(), p.paquete);
+  std::printf("  %s = %s\n  NRO_PAQUETE = %ld\n", vorna::ClaveCarpetaDestino().c_str(), p.destino.c_str(), p.paquete);
   return 0;
 }

@@ -17,13 +17,12 @@
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
 #include "sivlib/ValoresGlobales.h"
+#include "unifier/ClavesVorna.h"
 #include "unifier/tarea/ComandoTarea.h"
 #include "unifier/tarea/EjecutarCmd.h"
 #include "unifier/tarea/HoraTarea.h"
 
 namespace tarea {
-
-std::string ClaveCarpetaDestino() { return "UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo()); }
 
 std::string ParametrosDesatendido() {
   DB_Dll& db = DB();
@@ -81,7 +80,7 @@ FrmTareaProgramadaModelo::FrmTareaProgramadaModelo() : ventana_("FrmTareaProgram
 ControlVentana& FrmTareaProgramadaModelo::Caja(int indice) { return *ventana_.Control("TxtFields", indice); }
 
 void FrmTareaProgramadaModelo::Form_Load() {
-  CarpetaDestino = Cfg(tarea::ClaveCarpetaDestino());
+  CarpetaDestino = Cfg(vorna::ClaveCarpetaDestino());
   ventana_.FijarTexto(Caja(3), Cfg(tarea::kClaveHora));
   const std::string parametros = tarea::ParametrosDesatendido();
   ventana_.FijarTexto(Caja(0), tarea::kNombreTarea);
@@ -96,7 +95,7 @@ bool FrmTareaProgramadaModelo::CmdAceptar_Click() {
     operador().Mensaje("Corrija o ingrese una hora valida", botones::OK + botones::Informacion, "Atencion");
     return false;
   }
-  GrabaDfg(tarea::kClaveHora, Variant(texto::Recortado(hora)), "", false, "DATOS", true);
+  vorna::GrabarDato(tarea::kClaveHora, texto::Recortado(hora));
 
   const std::string carpetaPrograma = gCarpetaAplicacion.empty() ? CarpetaEjecutable() : gCarpetaAplicacion;
   const std::string copia = CarpetaDestino + "/" + tarea::NombreArchivoPrograma();

@@ -30,8 +30,6 @@ class FrmTareaProgramadaModelo {
 };
 
 namespace tarea {
-// The key of this machine's destination folder: "UNIFICADOR_VORNA_" + computer name in capitals.
-std::string ClaveCarpetaDestino();
 inline constexpr const char* kClaveHora = "HORA_UNIFICADORVORNA";
 inline constexpr const char* kNombreTarea = "UnificadorVorna";
 inline constexpr const char* kHoraPorDefecto = "00:01";

@@ -8,6 +8,7 @@
 #include "db/DB_Dll.h"
 #include "services/Configuracion.h"
 #include "sivlib/ValoresGlobales.h"
+#include "unifier/ClavesVorna.h"
 #include "unifier/TablasPropias.h"
 #include "unifier/tarea/FrmTareaProgramadaModelo.h"
 
@@ -26,7 +27,7 @@ void TareaDePrueba::SetUp() {
   mkdir(programa.c_str(), 0755);
   EscribirArchivo(programa + "ut_vorna", "#!/bin/sh\nprintf '%s' \"$1\" > '" + argumentoRecibido + "'\n");
   gCarpetaAplicacion = programa;
-  Guardar(tarea::ClaveCarpetaDestino(), destino);
+  Guardar(vorna::ClaveCarpetaDestino(), destino);
   const std::string crontab = carpeta / "crontab.sh";
   EscribirArchivo(crontab,
                   "#!/bin/sh\ntabla='" + (carpeta / "crontab.txt") +
@@ -45,5 +46,5 @@ void TareaDePrueba::TearDown() {
 std::string TareaDePrueba::ValorGuardado(const std::string& clave) { return Cfg(clave); }
 
 void TareaDePrueba::Guardar(const std::string& clave, const std::string& valor) {
-  GrabaDfg(clave, Variant(valor), "", false, "DATOS", true);
+  vorna::GrabarDato(clave, valor);
 }

@@ -5,6 +5,7 @@
 
 #include "TareaDePrueba.h"
 #include "sivlib/Texto.h"
+#include "unifier/ClavesVorna.h"
 #include "unifier/tarea/ComandoTarea.h"
 #include "unifier/tarea/EjecutarCmd.h"
 #include "unifier/tarea/FrmTareaProgramadaModelo.h"
@@ -117,7 +118,7 @@ TEST_F(TareaProgramada, AceptarRegistraLaEntradaDiariaYUnSegundoAceptarLaReempla
 TEST_F(TareaProgramada, CarpetaGuardadaConSeparadorFinal) {
   // The copy's path takes a doubled separator, which the platform accepts;
   // the program's path in the task and the command file take a single one.
-  Guardar(tarea::ClaveCarpetaDestino(), destino + "/");
+  Guardar(vorna::ClaveCarpetaDestino(), destino + "/");
   FrmTareaProgramadaModelo f;
   f.Form_Load();
   EXPECT_EQ(f.Caja(2).texto, destino + "/ut_vorna ");

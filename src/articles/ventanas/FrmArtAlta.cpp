@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "sivlib/ventanas/VinculoModelo.h"
@@ -70,29 +70,33 @@ FrmArtAlta::FrmArtAlta(QWidget* padre) : QDialog(padre) {
   todo->addLayout(botones);
   setMinimumWidth(560);
 
-  modelo_.alOcultar = [this] { done(modelo_.pAceptar ? Accepted : Rejected); };
+  modelo_.alOcultar = [this] {
+    ocultando_ = true;
+    done(modelo_.pAceptar ? Accepted : Rejected);
+    ocultando_ = false;
+  };
   modelo_.alEnfocar = [this](ControlVentana& c) {
     if (QWidget* w = vinculo_->WidgetDe(c)) w->setFocus();
   };
   m.AlCambiar([marco](const ControlVentana& c) {
     if (c.nombre == "FramAlta") marco->setVisible(c.visible);
   });
-  Teclas();
   modelo_.Form_Load();
 }
 
-void FrmArtAlta::Teclas() {
-  const std::pair<int, int> teclas[] = {{Qt::Key_F2, kTeclaAlta}, {Qt::Key_F7, kTeclaMaestro}};
-  for (const auto& [tecla, codigo] : teclas) {
-    auto* atajo = new QShortcut(QKeySequence(tecla), this);
-    atajo->setContext(Qt::WindowShortcut);
-    connect(atajo, &QShortcut::activated, this, [this, codigo = codigo] { modelo_.Form_KeyDown(codigo); });
-  }
+void FrmArtAlta::keyPressEvent(QKeyEvent* e) {
+  const int codigo = e->key() == Qt::Key_F2       ? kTeclaAlta
+                     : e->key() == Qt::Key_F7     ? kTeclaMaestro
+                     : e->key() == Qt::Key_Escape ? kTeclaCancelar
+                                                  : 0;
+  if (codigo && modelo_.Form_KeyDown(codigo)) return e->accept();
+  QDialog::keyPressEvent(e);
 }
 
 void FrmArtAlta::reject() { modelo_.Form_KeyDown(kTeclaCancelar); }
 
 void FrmArtAlta::closeEvent(QCloseEvent* e) {
+  if (ocultando_) return e->accept();
   e->ignore();
   modelo_.cmdCancelar_Click();
 }

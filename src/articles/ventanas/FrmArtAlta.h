@@ -20,11 +20,14 @@ class FrmArtAlta : public QDialog {
   // Closing from the title bar is "Cancelar"; while the master base is
   // being asked it waits for the reply, as the buttons do.
   void closeEvent(QCloseEvent* e) override;
+  // F2, F7 and Esc, whichever control has the focus (the boxes and buttons
+  // leave these keys to the window).
+  void keyPressEvent(QKeyEvent* e) override;
   // Esc goes through the model, not through QDialog's own rejection.
   void reject() override;
 
  private:
-  void Teclas();
   FrmArtAltaModelo modelo_;
   VinculoModelo* vinculo_;
+  bool ocultando_ = false;  // the model asked to hide: the close is not the operator's
 };

@@ -35,9 +35,7 @@ ControlVentana Casilla(std::string nombre, std::string texto) {
 }
 
 ControlVentana& ModeloVentana::Agregar(ControlVentana c) {
-  // Controls are looked up by reference; reserve generously so that adding
-  // a few more never moves the existing ones after a window has bound them.
-  if (controles_.capacity() == 0) controles_.reserve(128);
+  // A deque never moves its elements when one is added at its end.
   controles_.push_back(std::move(c));
   return controles_.back();
 }
@@ -76,6 +74,27 @@ void ModeloVentana::FijarListIndex(ControlVentana& c, int indice) {
   Notificar(c);
 }
 
+size_t ModeloVentana::AlCambiar(Oyente f) {
+  oyentes_.push_back({siguienteId_, std::move(f), true});
+  return siguienteId_++;
+}
+
+void ModeloVentana::QuitarOyente(size_t id) {
+  for (auto& s : oyentes_)
+    if (s.id == id) s.activa = false;
+  // A listener being called is dropped only once the change has been told.
+  if (notificando_ == 0) Compactar();
+}
+
+void ModeloVentana::Compactar() {
+  std::erase_if(oyentes_, [](const Suscripcion& s) { return !s.activa; });
+}
+
 void ModeloVentana::Notificar(const ControlVentana& c) {
-  for (auto& f : oyentes_) f(c);
+  ++notificando_;
+  // By index: a listener may add another one meanwhile (told of the next change).
+  const size_t cuantos = oyentes_.size();
+  for (size_t i = 0; i < cuantos; ++i)
+    if (oyentes_[i].activa) oyentes_[i].f(c);
+  if (--notificando_ == 0) Compactar();
 }

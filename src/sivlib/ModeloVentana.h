@@ -4,6 +4,7 @@
 // key (Tag), data kind and values. The Qt window mirrors it (it listens for
 // changes and writes the operator's edits back); the unattended run and the
 // tests use it alone. Window-state persistence works on this model.
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -42,10 +43,13 @@ class ModeloVentana {
   const std::string& Nombre() const { return nombre_; }
   std::string caption;  // the window's title
 
-  // Adds a control at the end of the window's control order.
+  // Adds a control at the end of the window's control order. The control
+  // keeps its address for the model's lifetime, however many follow it, so
+  // a window may bind its widgets to it (a lookup adds one search box per
+  // column of whatever table it shows).
   ControlVentana& Agregar(ControlVentana c);
-  std::vector<ControlVentana>& Controles() { return controles_; }
-  const std::vector<ControlVentana>& Controles() const { return controles_; }
+  std::deque<ControlVentana>& Controles() { return controles_; }
+  const std::deque<ControlVentana>& Controles() const { return controles_; }
   // The control of that name (ignoring case) and index (-1: not in a family); null when absent.
   ControlVentana* Control(std::string_view nombre, int indice = -1);
   const ControlVentana* Control(std::string_view nombre, int indice = -1) const;
@@ -57,11 +61,28 @@ class ModeloVentana {
   void FijarValor(ControlVentana& c, int valor);
   void FijarListIndex(ControlVentana& c, int indice);
   void Notificar(const ControlVentana& c);
-  // Registers a listener; called after every change made through the setters above.
-  void AlCambiar(std::function<void(const ControlVentana&)> f) { oyentes_.push_back(std::move(f)); }
+  // Registers a listener, called after every change made through the
+  // setters above; the result identifies it for QuitarOyente. A window that
+  // goes away before its model must take its listener off.
+  using Oyente = std::function<void(const ControlVentana&)>;
+  size_t AlCambiar(Oyente f);
+  // Takes a listener off; it is not called again, even when it is removed
+  // while a change is being told (also by itself). Unknown ids are ignored.
+  void QuitarOyente(size_t id);
 
  private:
+  struct Suscripcion {
+    size_t id;
+    Oyente f;
+    bool activa;
+  };
+  void Compactar();
+
   std::string nombre_;
-  std::vector<ControlVentana> controles_;
-  std::vector<std::function<void(const ControlVentana&)>> oyentes_;
+  std::deque<ControlVentana> controles_;
+  // A deque, so that a listener added while a change is told does not move
+  // the one being called.
+  std::deque<Suscripcion> oyentes_;
+  size_t siguienteId_ = 1;
+  int notificando_ = 0;
 };

@@ -25,8 +25,10 @@ void Nombrar(QWidget* w, const ControlVentana& c) {
 }  // namespace
 
 VinculoModelo::VinculoModelo(ModeloVentana& modelo, QObject* padre) : QObject(padre), modelo_(modelo) {
-  modelo_.AlCambiar([this](const ControlVentana& c) { Mostrar(c); });
+  oyente_ = modelo_.AlCambiar([this](const ControlVentana& c) { Mostrar(c); });
 }
+
+VinculoModelo::~VinculoModelo() { modelo_.QuitarOyente(oyente_); }
 
 QLineEdit* VinculoModelo::Caja(ControlVentana& c, QWidget* padre, int largoMaximo) {
   auto* w = new QLineEdit(Q(c.texto), padre);

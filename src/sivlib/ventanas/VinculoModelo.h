@@ -19,6 +19,9 @@ class VinculoModelo : public QObject {
   Q_OBJECT
  public:
   VinculoModelo(ModeloVentana& modelo, QObject* padre = nullptr);
+  // The model may outlive the window (a lookup's model is read after its
+  // window closed): the link takes its listener off.
+  ~VinculoModelo() override;
 
   QLineEdit* Caja(ControlVentana& c, QWidget* padre, int largoMaximo = 0);
   QCheckBox* Casilla(ControlVentana& c, QWidget* padre);
@@ -32,6 +35,7 @@ class VinculoModelo : public QObject {
  private:
   void Mostrar(const ControlVentana& c);
   ModeloVentana& modelo_;
+  size_t oyente_ = 0;
   std::map<const ControlVentana*, QWidget*> widgets_;
   bool actualizando_ = false;
 };

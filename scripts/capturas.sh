@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the program's windows for the README, drawn offscreen (no
 # display needed): builds the capture tool, makes a small demo database and
-# writes docs/frmInterfaceVorna.png and docs/FrmTareaProgramada.png.
+# writes docs/frmInterfaceVorna.png, docs/FrmTareaProgramada.png and
+# docs/FrmArtAlta.png.
 # Usage: scripts/capturas.sh [build-dir]   (default: build)
 set -euo pipefail
 fuentes=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,7 +13,7 @@ if ! fc-list 2>/dev/null | grep -qi dejavu; then
   exit 1
 fi
 cmake -S "$fuentes" -B "$build" -G Ninja >/dev/null
-cmake --build "$build" -j2 --target capturas_ventanas ut_vorna_demo >/dev/null
+cmake --build "$build" -j2 --target capturas_ventanas capturas_articulos ut_vorna_demo >/dev/null
 trabajo=$(mktemp -d)
 trap 'rm -rf "$trabajo"' EXIT
 # The status bar shows the database name: a short one, from the work folder.
@@ -20,3 +21,4 @@ cd "$trabajo"
 "$build/bin/ut_vorna_demo" demo.sqlite --lineas 2000 --clientes 200 --destino /srv/vorna/paquetes/ >/dev/null
 mkdir -p "$fuentes/docs"
 QT_QPA_PLATFORM=offscreen "$build/bin/capturas_ventanas" demo.sqlite "$fuentes/docs" 2> >(grep -v propagateSizeHints >&2)
+QT_QPA_PLATFORM=offscreen "$build/bin/capturas_articulos" demo.sqlite "$fuentes/docs" 2> >(grep -v propagateSizeHints >&2)

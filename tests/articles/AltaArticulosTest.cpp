@@ -19,13 +19,19 @@ Fila Registrado(const std::string& numero, const std::string& codigo, const std:
 class AltaArticulos : public BaseArticulos {
  protected:
   // Fills the window as the operator does and presses F2.
-  void Alta(const std::string& codigo, const std::string& descripcion, const std::string& precio = "150") {
-    v.Abrir(codigo);
-    v.Texto("Descripcion", descripcion);
-    v.Texto("Precio", precio);
-    EXPECT_TRUE(v.modelo.Form_KeyDown(113));
-    EXPECT_TRUE(v.modelo.pAceptar);
-    EXPECT_EQ(v.ocultada, 1);
+  static void Alta(ModeloPrueba& w, const std::string& codigo, const std::string& descripcion) {
+    w.Abrir(codigo);
+    w.Texto("Descripcion", descripcion);
+    w.Texto("Precio", "150");
+    EXPECT_TRUE(w.modelo.Form_KeyDown(113));
+    EXPECT_TRUE(w.modelo.pAceptar);
+    EXPECT_EQ(w.ocultada, 1);
+  }
+  void Alta(const std::string& codigo, const std::string& descripcion) { Alta(v, codigo, descripcion); }
+  // The one message box shown (an empty one when there was none).
+  OperadorGuionado::Mostrado UnicoMensaje() {
+    EXPECT_EQ(op->Mensajes().size(), 1u);
+    return op->Mensajes().empty() ? OperadorGuionado::Mostrado{} : op->Mensajes()[0];
   }
   ModeloPrueba v;
 };
@@ -64,14 +70,12 @@ TEST_F(AltaArticulos, CodigoDeBarrasRepetidoPreguntaYElOperadorDecide) {
     Articulo(Id25("7"), " 7790001 ", " SODA 2L ");
     op->ResponderMensaje(c.respuesta);
     ModeloPrueba w;
-    w.Abrir("7790001");
-    w.Texto("Descripcion", "SODA 1L");
-    w.modelo.CmdAlta_Click();
-    ASSERT_EQ(op->Mensajes().size(), 1u);
-    EXPECT_EQ(op->Mensajes()[0].texto,
+    Alta(w, "7790001", "SODA 1L");
+    const auto pregunta = UnicoMensaje();
+    EXPECT_EQ(pregunta.texto,
               "Ya existe un articulo con ese codigo de barras.\r\nArticulo 7 - SODA 2L\r\n¿Ingresarlo igual?");
-    EXPECT_EQ(op->Mensajes()[0].titulo, "Aviso al Operador");
-    EXPECT_EQ(op->Mensajes()[0].estilo, 4 + 64);
+    EXPECT_EQ(pregunta.titulo, "Aviso al Operador");
+    EXPECT_EQ(pregunta.estilo, 4 + 64);
     EXPECT_EQ(Articulos().size(), c.filas);
     EXPECT_EQ(w.modelo.CodArtNuevo, c.codArtNuevo);
     EXPECT_TRUE(w.modelo.pAceptar);
@@ -82,8 +86,7 @@ TEST_F(AltaArticulos, SinCodigoDeBarrasLaPreguntaEncuentraLosArticulosSinCodigo)
   Articulo(Id25("3"), "   ", "SIN CODIGO");
   op->ResponderMensaje(respuesta::No);
   Alta("", "NUEVO");
-  ASSERT_EQ(op->Mensajes().size(), 1u);
-  EXPECT_EQ(op->Mensajes()[0].texto,
+  EXPECT_EQ(UnicoMensaje().texto,
             "Ya existe un articulo con ese codigo de barras.\r\nArticulo 3 - SIN CODIGO\r\n¿Ingresarlo igual?");
   EXPECT_EQ(Articulos().size(), 1u);
 }
@@ -96,14 +99,11 @@ TEST_F(AltaArticulos, SinClaseDePrecioAvisaYNoEscribe) {
     else Ejecutar("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'CLASEPRECIOVENTA'");
     ModeloPrueba w;
     w.modelo.CodArtNuevo = "77";  // left from an earlier registration
-    w.Abrir("779");
-    w.Texto("Descripcion", "AGUA");
-    w.modelo.CmdAlta_Click();
-    ASSERT_EQ(op->Mensajes().size(), 1u);
-    EXPECT_EQ(op->Mensajes()[0].texto,
-              "Debe informar la clase de precio por default desde la Configuración General del Sistema");
-    EXPECT_EQ(op->Mensajes()[0].estilo, 0);
-    EXPECT_EQ(op->Mensajes()[0].titulo, "");
+    Alta(w, "779", "AGUA");
+    const auto aviso = UnicoMensaje();
+    EXPECT_EQ(aviso.texto, "Debe informar la clase de precio por default desde la Configuración General del Sistema");
+    EXPECT_EQ(aviso.estilo, 0);
+    EXPECT_EQ(aviso.titulo, "");
     EXPECT_EQ(w.modelo.CodArtNuevo, "77");
   }
   EXPECT_TRUE(Articulos().empty());
@@ -189,7 +189,7 @@ TEST_F(AltaArticulosSentencias, UnTruncamientoQueLaListaOlvidaNoPasaPorAltaHecha
   Alta();
   EXPECT_FALSE(Insercion().empty());
   EXPECT_EQ(v.modelo.CodArtNuevo, "");
-  ASSERT_EQ(op->Mensajes().size(), 1u) << op->Mensajes()[0].texto;
+  ASSERT_EQ(op->Mensajes().size(), 1u);
   EXPECT_EQ(op->Mensajes()[0].texto, "El articulo 1235 no quedo registrado en la base de datos.");
 }
 

@@ -10,16 +10,11 @@
 #include <functional>
 
 #include "BaseArticulos.h"
+#include "CajaQt.h"
 #include "articles/ventanas/AltaArticuloModal.h"
 #include "articles/ventanas/FrmArtAlta.h"
 
 namespace {
-
-QLineEdit* Caja(QWidget& w, int indice) {
-  for (auto* c : w.findChildren<QLineEdit*>("TxtFields"))
-    if (c->property("Index").toInt() == indice) return c;
-  return nullptr;
-}
 
 class AltaArticuloModal : public BaseArticulos {
  protected:

@@ -12,16 +12,11 @@
 #include <QTimer>
 
 #include "BaseArticulos.h"
+#include "CajaQt.h"
 #include "articles/BaseMaestra.h"
 #include "articles/ventanas/FrmArtAlta.h"
 
 namespace {
-
-QLineEdit* Caja(QWidget& w, int indice) {
-  for (auto* c : w.findChildren<QLineEdit*>("TxtFields"))
-    if (c->property("Index").toInt() == indice) return c;
-  return nullptr;
-}
 
 QString Proceso(QWidget& w) { return w.findChild<QLabel*>("LblProceso")->text(); }
 

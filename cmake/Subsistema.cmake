@@ -1,8 +1,11 @@
 # Helpers shared by the subsystems' build files.
 #
 # subsistema_core(<name> LIBS <libs...>)
-#   Library <name> from every .cpp directly in src/<name>/ and its non-window
-#   subfolders (everything except src/<name>/ventanas/). Never links Qt Widgets.
+#   Library <name> from every .cpp of the current source folder and its
+#   non-window subfolders (except ventanas/ and subfolders that are
+#   libraries of their own, with a CMakeLists.txt). Never links Qt Widgets.
+#   Its headers are reached as "<folder under src>/File.h" by itself and by
+#   the targets that link it, and by no one else (cabeceras_propias).
 # subsistema_ventanas(<name> LIBS <libs...>)
 #   Library <name>_ventanas from src/<name>/ventanas/*.cpp, with Qt Widgets.
 # pruebas(<target> SOURCES <files...> LIBS <libs...> [QT] [BLOQUEO <name>])
@@ -16,6 +19,11 @@ function(subsistema_core name)
   file(GLOB_RECURSE fuentes CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER fuentes EXCLUDE REGEX "/ventanas/")
   list(FILTER fuentes EXCLUDE REGEX "/main\\.cpp$")
+  file(GLOB_RECURSE propias LIST_DIRECTORIES false ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(lista IN LISTS propias)
+    get_filename_component(carpeta ${lista} DIRECTORY)
+    list(FILTER fuentes EXCLUDE REGEX "^${carpeta}/")
+  endforeach()
   if(NOT fuentes)
     # A subsystem whose first sources are still being written.
     set(vacio ${CMAKE_CURRENT_BINARY_DIR}/${name}_vacio.cpp)
@@ -23,8 +31,23 @@ function(subsistema_core name)
     set(fuentes ${vacio})
   endif()
   add_library(${name} STATIC ${fuentes})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  cabeceras_propias(${name})
   target_link_libraries(${name} PUBLIC ${A_LIBS})
+endfunction()
+
+# The include root of one library holds a single link, named like the
+# library's folder under src/, to that folder. A library's include path is
+# its own root plus those of the libraries it links, so an include that
+# points to a layer above does not compile.
+function(cabeceras_propias name)
+  file(RELATIVE_PATH relativa ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  set(raiz ${CMAKE_BINARY_DIR}/cabeceras/${name})
+  get_filename_component(padre ${raiz}/${relativa} DIRECTORY)
+  file(MAKE_DIRECTORY ${padre})
+  if(NOT EXISTS ${raiz}/${relativa})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${raiz}/${relativa} SYMBOLIC)
+  endif()
+  target_include_directories(${name} PUBLIC ${raiz})
 endfunction()
 
 function(subsistema_ventanas name)
@@ -34,7 +57,6 @@ function(subsistema_ventanas name)
                                                ${CMAKE_CURRENT_SOURCE_DIR}/ventanas/*.qrc)
   add_library(${name}_ventanas STATIC ${fuentes})
   set_target_properties(${name}_ventanas PROPERTIES AUTOMOC ON AUTORCC ON)
-  target_include_directories(${name}_ventanas PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name}_ventanas PUBLIC ${name} Qt6::Widgets ${A_LIBS})
 endfunction()
 

@@ -4,7 +4,7 @@
 
 #include "app/BaseEstadisticas.h"
 #include "app/CargarConfiguracion.h"
-#include "app/LineaLanzamiento.h"
+#include "app/lanzamiento/LineaLanzamiento.h"
 #include "db/DB_Dll.h"
 #include "db/motor/ControladoresOdbc.h"
 #include "sivlib/ArchivoIni.h"

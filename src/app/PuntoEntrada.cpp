@@ -8,7 +8,7 @@
 #include "app/EstadoSalida.h"
 #include "app/IniciarSesion.h"
 #include "app/InstanciaActiva.h"
-#include "app/LineaLanzamiento.h"
+#include "app/lanzamiento/LineaLanzamiento.h"
 #include "app/Modos.h"
 #include "app/Pantalla.h"
 #include "sivlib/Entorno.h"

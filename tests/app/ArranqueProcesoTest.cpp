@@ -20,7 +20,7 @@
 
 #include "support/BaseDePrueba.h"
 #include "support/CarpetaPrueba.h"
-#include "unifier/TablasPropias.h"
+#include "services/esquema/TablasPropias.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/IniciarSesion.h"
-#include "app/LineaLanzamiento.h"
+#include "app/lanzamiento/LineaLanzamiento.h"
 #include "db/motor/MotorGrabador.h"
 #include "support/BaseDePrueba.h"
 #include "sivlib/Aplicacion.h"

@@ -7,7 +7,7 @@
 #include "services/ActualizarDatoScript.h"
 #include "sivlib/Regional.h"
 #include "sivlib/ValoresGlobales.h"
-#include "unifier/TablasPropias.h"
+#include "services/esquema/TablasPropias.h"
 
 Filas ConsultarSqlite(const std::string& archivo, const std::string& sql) {
   Filas filas;

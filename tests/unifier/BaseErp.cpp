@@ -6,7 +6,7 @@
 
 #include "support/CarpetaPrueba.h"
 #include "unifier/FormatoCampos.h"
-#include "unifier/GuionesSql.h"
+#include "demo/GuionesErpDemo.h"
 
 namespace {
 

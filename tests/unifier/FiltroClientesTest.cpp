@@ -6,7 +6,7 @@
 
 #include "BaseErp.h"
 #include "db/motor/dialecto_sqlite/Reglas.h"
-#include "unifier/GuionesSql.h"
+#include "demo/GuionesErpDemo.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "unifier/TablasPropias.h"
+#include "services/esquema/TablasPropias.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,10 @@
 
 #include <map>
 
-#include "ConsultaSqlite.h"
+#include "support/ConsultaSqlite.h"
 #include "support/CarpetaPrueba.h"
-#include "unifier/GuionesSql.h"
+#include "demo/GuionesErpDemo.h"
+#include "services/esquema/GuionesSql.h"
 
 namespace {
 

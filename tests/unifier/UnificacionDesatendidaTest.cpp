@@ -8,7 +8,7 @@
 
 #include "BaseErp.h"
 #include "sivlib/ValoresGlobales.h"
-#include "unifier/demo/GeneradorDemo.h"
+#include "demo/GeneradorDemo.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "services/Configuracion.h"
 #include "sivlib/ValoresGlobales.h"
 #include "unifier/ClavesVorna.h"
-#include "unifier/TablasPropias.h"
+#include "services/esquema/TablasPropias.h"
 #include "unifier/tarea/FrmTareaProgramadaModelo.h"
 
 void TareaDePrueba::SetUp() {

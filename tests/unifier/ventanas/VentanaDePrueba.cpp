@@ -8,7 +8,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "unifier/demo/GeneradorDemo.h"
+#include "demo/GeneradorDemo.h"
 #include "unifier/ventanas/BarraBarrix.h"
 
 void VentanaDePrueba::TearDown() {

@@ -16,7 +16,7 @@
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
 #include "unifier/ClavesVorna.h"
-#include "unifier/demo/GeneradorDemo.h"
+#include "demo/GeneradorDemo.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/LineaLanzamiento.h"
+#include "app/lanzamiento/LineaLanzamiento.h"
 
 #include "sivlib/ArchivoIni.h"
 #include "sivlib/Entorno.h"

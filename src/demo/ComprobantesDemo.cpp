@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <map>
 
-#include "unifier/demo/ContextoDemo.h"
-#include "unifier/demo/SentenciaSqlite.h"
+#include "demo/ContextoDemo.h"
+#include "demo/SentenciaSqlite.h"
 
 namespace demo {
 namespace {

@@ -1,4 +1,4 @@
-#include "unifier/EjecutarGuion.h"
+#include "services/esquema/EjecutarGuion.h"
 
 #include <sqlite3.h>
 

@@ -1,4 +1,4 @@
-#include "ConsultaSqlite.h"
+#include "support/ConsultaSqlite.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

@@ -3,10 +3,10 @@
 //
 // Tests of any subsystem that need TA_CONFIGURACION, TA_CONFIG_FORM,
 // AUX_ERR, Control_Acceso, TA_USUARIOS, TA_MENU, TA_TAREAS, V_TA_Cajas or
-// V_MV_FALTANTES link the library `unifier` and call one of these on a
+// V_MV_FALTANTES link the library `services` and call one of these on a
 // fresh database file; the demo generator does the same. The tables are
 // created empty. The script text itself is GuionTablasPropias()
-// (unifier/GuionesSql.h), for code that runs it through its own engine.
+// (services/esquema/GuionesSql.h), for code that runs it through its own engine.
 #include <string>
 
 struct sqlite3;

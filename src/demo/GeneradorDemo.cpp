@@ -1,14 +1,14 @@
-#include "unifier/demo/GeneradorDemo.h"
+#include "demo/GeneradorDemo.h"
 
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <system_error>
 
-#include "unifier/EjecutarGuion.h"
-#include "unifier/GuionesSql.h"
-#include "unifier/TablasPropias.h"
-#include "unifier/demo/ContextoDemo.h"
+#include "services/esquema/EjecutarGuion.h"
+#include "demo/GuionesErpDemo.h"
+#include "services/esquema/TablasPropias.h"
+#include "demo/ContextoDemo.h"
 
 namespace demo {
 namespace {

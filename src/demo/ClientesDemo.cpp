@@ -3,9 +3,9 @@
 
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
-#include "unifier/demo/CatalogoDemo.h"
-#include "unifier/demo/ContextoDemo.h"
-#include "unifier/demo/SentenciaSqlite.h"
+#include "demo/CatalogoDemo.h"
+#include "demo/ContextoDemo.h"
+#include "demo/SentenciaSqlite.h"
 
 namespace demo {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "ConsultaSqlite.h"
+#include "support/ConsultaSqlite.h"
 #include "support/CarpetaPrueba.h"
 #include "unifier/ClavesVorna.h"
-#include "unifier/demo/GeneradorDemo.h"
+#include "demo/GeneradorDemo.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "unifier/TablasPropias.h"
+#include "services/esquema/TablasPropias.h"
 
 #include <sqlite3.h>
 
-#include "unifier/EjecutarGuion.h"
-#include "unifier/GuionesSql.h"
+#include "services/esquema/EjecutarGuion.h"
+#include "services/esquema/GuionesSql.h"
 
 bool CrearTablasPropias(sqlite3* db, std::string* error) {
   // A savepoint makes the script all or nothing, inside a caller's

@@ -1,8 +1,8 @@
 // The program's own tables: configuration of this machine, users, menu
 // tasks and cash boxes.
 #include "unifier/ClavesVorna.h"
-#include "unifier/demo/ContextoDemo.h"
-#include "unifier/demo/SentenciaSqlite.h"
+#include "demo/ContextoDemo.h"
+#include "demo/SentenciaSqlite.h"
 
 namespace demo {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "unifier/demo/Aleatorio.h"
-#include "unifier/demo/GeneradorDemo.h"
+#include "demo/Aleatorio.h"
+#include "demo/GeneradorDemo.h"
 
 struct sqlite3;
 

@@ -1,13 +1,13 @@
-# incrustar_guiones_sql(<target> <function> <file.sql> [<function> <file.sql> ...])
+# incrustar_guiones_sql(<target> <header> <function> <file.sql> [<function> <file.sql> ...])
 #
 # Reads each SQL file at configure time and adds to <target> a generated
 # source that defines `std::string_view <function>()` returning the file's
-# bytes (declared in unifier/GuionesSql.h). The bytes are written as a
+# bytes (declared in <header>, included as written). The bytes are written as a
 # byte array, so no compiler limit on string literals applies. Editing a
 # script re-runs the configuration.
-function(incrustar_guiones_sql target)
-  set(salida ${CMAKE_CURRENT_BINARY_DIR}/GuionesSqlGenerados.cpp)
-  set(codigo "// Generated from sql/*.sql by GuionesSql.cmake: do not edit.\n#include \"unifier/GuionesSql.h\"\n")
+function(incrustar_guiones_sql target cabecera)
+  set(salida ${CMAKE_CURRENT_BINARY_DIR}/${target}_GuionesSql.cpp)
+  set(codigo "// Generated from sql/*.sql by GuionesSql.cmake: do not edit.\n#include \"${cabecera}\"\n")
   set(args ${ARGN})
   while(args)
     list(POP_FRONT args funcion archivo)

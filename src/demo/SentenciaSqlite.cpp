@@ -1,4 +1,4 @@
-#include "unifier/demo/SentenciaSqlite.h"
+#include "demo/SentenciaSqlite.h"
 
 #include <sqlite3.h>
 

@@ -1,4 +1,4 @@
-#include "unifier/demo/CatalogoDemo.h"
+#include "demo/CatalogoDemo.h"
 
 #include <cctype>
 #include <utility>

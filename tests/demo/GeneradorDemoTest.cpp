@@ -1,13 +1,13 @@
 // The demo ERP database answers the four export queries (here in their
 // plain SQLite form) with every kind of row the exports must handle.
-#include "unifier/demo/GeneradorDemo.h"
+#include "demo/GeneradorDemo.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <set>
 
-#include "ConsultaSqlite.h"
+#include "support/ConsultaSqlite.h"
 #include "sivlib/CodigoAnsi.h"
 #include "sivlib/Utiles.h"
 #include "support/CarpetaPrueba.h"

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Figures of the demo database generator at full size: wall time, peak
 # memory and file size for 1,000,000 sales lines and 20,000 customers.
-#   src/unifier/demo/medir_generador.sh <build folder> [lines] [customers]
+#   src/demo/medir_generador.sh <build folder> [lines] [customers]
 set -eu
 build=${1:?build folder}
 lineas=${2:-1000000}

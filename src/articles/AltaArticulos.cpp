@@ -18,7 +18,7 @@ bool AceptaCodigoRepetido(const std::string& codigoBarra) {
   DB_Dll& db = DB();
   Recordset rs;
   bool seguir = true;
-  if (db.ExisteEnTabla("V_MA_ARTICULOS", codigoBarra, "codigobarra", &rs, 8, "", true)) {
+  if (db.ExisteEnTabla("V_MA_ARTICULOS", ComillasDobladas(codigoBarra), "codigobarra", &rs, 8, "", true)) {
     const std::string texto = "Ya existe un articulo con ese codigo de barras.\r\nArticulo " +
                               texto::Recortado(SinNulo(rs.Valor("IdArticulo"))) + " - " +
                               texto::Recortado(SinNulo(rs.Valor("Descripcion"))) + "\r\n¿Ingresarlo igual?";

@@ -4,8 +4,23 @@
 #include "sivlib/Operador.h"
 #include "sivlib/Texto.h"
 
+FrmArtAltaModelo::Ocupada::Ocupada(FrmArtAltaModelo& v) : v_(v), propia_(!v.consultando_) {
+  if (!propia_) return;
+  v_.consultando_ = true;
+  v_.HabilitarComandos(false);
+}
+
+FrmArtAltaModelo::Ocupada::~Ocupada() {
+  if (!propia_) return;
+  v_.HabilitarComandos(true);
+  v_.consultando_ = false;
+}
+
 void FrmArtAltaModelo::CmdMaestro_Click() {
   if (consultando_) return;
+  // Events run while the label is repainted and the base answers: another
+  // command then would act on a half-filled window.
+  Ocupada ocupada(*this);
   bool error = false;
   std::string mensaje;
   const std::string descripcion = ObtenerDescMaestra(Caja("Codigo").texto, error, mensaje);
@@ -20,6 +35,7 @@ void FrmArtAltaModelo::CmdMaestro_Click() {
 }
 
 std::string FrmArtAltaModelo::ObtenerDescMaestra(const std::string& codigo, bool& error, std::string& Mensaje) {
+  Ocupada ocupada(*this);
   FijarProceso("Consultando Base Maestra...");
   if (texto::Recortado(codigo).empty()) {
     Mensaje = "Debe informar el codigo.";
@@ -30,12 +46,7 @@ std::string FrmArtAltaModelo::ObtenerDescMaestra(const std::string& codigo, bool
     error = true;
     return {};
   }
-  // The wait lets the window paint and answer; its commands wait for the reply.
-  consultando_ = true;
-  HabilitarComandos(false);
   const base_maestra::Consulta consulta = base_maestra::Consultar(codigo);
-  HabilitarComandos(true);
-  consultando_ = false;
 
   error = consulta.error;
   Mensaje = consulta.mensaje;

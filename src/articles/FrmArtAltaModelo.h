@@ -63,6 +63,18 @@ class FrmArtAltaModelo {
   void Enfocar(ControlVentana& c);
   void FijarProceso(const std::string& texto);
   void HabilitarComandos(bool habilitados);
+  // While alive, the commands wait (a nested one does nothing more).
+  class Ocupada {
+   public:
+    explicit Ocupada(FrmArtAltaModelo& v);
+    ~Ocupada();
+    Ocupada(const Ocupada&) = delete;
+    Ocupada& operator=(const Ocupada&) = delete;
+
+   private:
+    FrmArtAltaModelo& v_;
+    bool propia_;
+  };
 
   ModeloVentana ventana_;
   bool consultando_ = false;

@@ -52,9 +52,10 @@ TEST_F(AltaArticulos, TomaElNumeroSiguienteAlMayorDeLosCodigosQueEmpiezanConBlan
 
 TEST_F(AltaArticulos, EnUnMaestroVacioElPrimeroEsUnoYLosTextosVanComoSeEscribieron) {
   // Apostrophes, blanks around, an "&": all stored as typed.
-  Alta(" 779 A&B ", " AGUA D'ORO ");
+  Alta(" 779'A&B ", " AGUA D'ORO ");
   EXPECT_EQ(v.modelo.CodArtNuevo, "1");
-  EXPECT_EQ(Articulos(), (Filas{Registrado("1", " 779 A&B ", " AGUA D'ORO ")}));
+  EXPECT_EQ(Articulos(), (Filas{Registrado("1", " 779'A&B ", " AGUA D'ORO ")}));
+  EXPECT_TRUE(op->Mensajes().empty());
 }
 
 TEST_F(AltaArticulos, CodigoDeBarrasRepetidoPreguntaYElOperadorDecide) {

@@ -1,14 +1,15 @@
 #include "db/motor/MotorSqlite.h"
 
-#include <filesystem>
 #include <initializer_list>
 
 #include "db/motor/ArchivoSqlite.h"
+#include "db/motor/BasesSqlite.h"
 #include "db/motor/ConexionSqlite.h"
 #include "db/motor/CursorSqlite.h"
 #include "db/motor/EleccionMotor.h"
 #include "db/motor/ErroresSqlite.h"
 #include "db/motor/EsquemaSqlite.h"
+#include "db/motor/ProcedimientosSqlite.h"
 #include "db/motor/dialecto_sqlite/Lote.h"
 #include "db/motor/funciones_sqlite/FuncionesSqlite.h"
 #include "sivlib/Texto.h"
@@ -24,9 +25,25 @@ class MotorSqlite : public Motor {
   Resultado Abrir(const std::string& cadena, const std::string&, const std::string&) override {
     Cerrar();
     const std::string nombre = BaseDeCadena(cadena);
-    const std::string ruta = RutaBaseSqlite(nombre);
-    std::error_code ec;
-    if (nombre.empty() || !std::filesystem::is_regular_file(ruta, ec)) return BaseInexistente(nombre);
+    if (nombre.empty() || !ExisteBaseSqlite(nombre)) return BaseInexistente(nombre);
+    return AbrirArchivo(nombre);
+  }
+
+  // SQL Server's USE and default database: here, the connection moves to
+  // the database's own file; the current one stays open when that fails.
+  Resultado CambiarBase(const std::string& nombre) {
+    if (!conexion_) return ResultadoCerrado();
+    if (EsLaMismaBase(nombre, ruta_)) return {};
+    // Another file cannot take over an open transaction.
+    if (nivelTransaccion_ > 0 || !sqlite3_get_autocommit(conexion_->db))
+      return ErrorMotor(ado::ErrorEnComando, 226, "25000",
+                        "USE statement not allowed within multi-statement transaction.");
+    if (!ExisteBaseSqlite(nombre)) return BaseNoExiste(nombre);
+    return AbrirArchivo(nombre);
+  }
+
+  Resultado AbrirArchivo(const std::string& nombre) {
+    const std::string ruta = UbicarBaseSqlite(nombre);
     auto c = std::make_shared<ConexionSqlite>();
     // One connection serves one thread at a time (the program has one):
     // without the per-call mutex, reading a value costs half as much.
@@ -41,7 +58,9 @@ class MotorSqlite : public Motor {
     }
     sqlite3_extended_result_codes(c->db, 1);
     RegistrarFuncionesSqlServer(c->db);
+    Cerrar();
     conexion_ = std::move(c);
+    ruta_ = ruta;
     esquema_.Conectar(conexion_->db);
     FijarTiempoEspera(espera_);
     if (EsRutaDeBase(nombre)) RecordarBasePrincipal(ruta);
@@ -127,8 +146,7 @@ class MotorSqlite : public Motor {
     return Lista("SELECT name FROM pragma_table_info(?1)", t, 0, nombres);
   }
 
-  // One file is one database: there is no catalog to change to.
-  Resultado FijarBaseDatos(const std::string&) override { return conexion_ ? Resultado{} : ResultadoCerrado(); }
+  Resultado FijarBaseDatos(const std::string& nombre) override { return CambiarBase(nombre); }
 
   void FijarTiempoEspera(int segundos) override {
     // ADO's 0 means "wait as long as it takes"; a lock still must not hang
@@ -143,6 +161,12 @@ class MotorSqlite : public Motor {
   static Resultado BaseInexistente(const std::string& nombre) {
     return ErrorMotor(ado::ErrorNoEspecificado, 4060, "42000",
                       "Cannot open database \"" + nombre + "\" requested by the login. The login failed.");
+  }
+
+  Resultado CrearBase(const std::string& nombre) {
+    Resultado r = CrearBaseSqlite(nombre);
+    if (r.Ok()) procedimientos_.BaseCreada(RutaBaseSqlite(nombre));
+    return r;
   }
 
   // SQLite ends a transaction by itself after some failures.
@@ -161,7 +185,9 @@ class MotorSqlite : public Motor {
       case ClaseSentencia::Confirmar: return ConfirmarTransaccion();
       case ClaseSentencia::Deshacer: return DeshacerTransaccion();
       case ClaseSentencia::SinEfecto: return {};
-      case ClaseSentencia::CrearBase: return CrearBaseSqlite(s.texto);
+      case ClaseSentencia::CrearBase: return CrearBase(s.texto);
+      case ClaseSentencia::Usar: return CambiarBase(s.texto);
+      case ClaseSentencia::Procedimiento: return procedimientos_.Ejecutar(s.original, ruta_);
       case ClaseSentencia::Sql: break;
     }
     sqlite3_stmt* st = nullptr;
@@ -211,6 +237,8 @@ class MotorSqlite : public Motor {
   }
 
   std::shared_ptr<ConexionSqlite> conexion_;
+  std::string ruta_;  // the file open
+  ProcedimientosSqlite procedimientos_;
   EsquemaSqlite esquema_;
   int nivelTransaccion_ = 0;
   int espera_ = kEsperaPorDefecto;

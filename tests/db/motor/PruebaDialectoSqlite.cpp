@@ -217,7 +217,7 @@ TEST(DialectoSqlite, ClasesDeSentencia) {
       {"BEGIN TRANSACTION", ClaseSentencia::Comenzar},  {"begin tran", ClaseSentencia::Comenzar},
       {"COMMIT TRANSACTION", ClaseSentencia::Confirmar}, {"COMMIT", ClaseSentencia::Confirmar},
       {"ROLLBACK TRAN", ClaseSentencia::Deshacer},       {"SET NOCOUNT ON", ClaseSentencia::SinEfecto},
-      {"USE PX_ESTADISTICAS", ClaseSentencia::SinEfecto}, {"CREATE DATABASE PX COLLATE X", ClaseSentencia::CrearBase},
+      {"USE PX_ESTADISTICAS", ClaseSentencia::Usar}, {"CREATE DATABASE PX COLLATE X", ClaseSentencia::CrearBase},
       {"SELECT 1", ClaseSentencia::Sql},
   };
   for (const auto& c : casos) EXPECT_EQ(ClasificarSentencia(c.s).clase, c.clase) << c.s;

@@ -118,13 +118,14 @@ Sentencia ClasificarSentencia(const std::string& s, const EsquemaDeTablas& esque
   // Session settings of SQL Server that SQLite has no use for.
   if (es(0, "SET") && p.size() > 1 && p[1]->clase == ClaseToken::Palabra && p[1]->texto[0] != '@')
     return {ClaseSentencia::SinEfecto, "", s};
-  if (es(0, "USE") || es(0, "GO") || es(0, "PRINT")) return {ClaseSentencia::SinEfecto, "", s};
-  if (es(0, "CREATE") && es(1, "DATABASE") && p.size() > 2) {
-    std::string nombre = p[2]->texto;
-    if (p[2]->clase == ClaseToken::Corchete || p[2]->clase == ClaseToken::Comillas)
-      nombre = nombre.substr(1, nombre.size() - 2);
-    return {ClaseSentencia::CrearBase, nombre, s};
-  }
+  if (es(0, "GO") || es(0, "PRINT")) return {ClaseSentencia::SinEfecto, "", s};
+  auto nombre = [&](size_t i) {
+    const bool citado = p[i]->clase == ClaseToken::Corchete || p[i]->clase == ClaseToken::Comillas;
+    return citado ? p[i]->texto.substr(1, p[i]->texto.size() - 2) : p[i]->texto;
+  };
+  if (es(0, "USE") && p.size() > 1) return {ClaseSentencia::Usar, nombre(1), s};
+  if (es(0, "CREATE") && es(1, "DATABASE") && p.size() > 2) return {ClaseSentencia::CrearBase, nombre(2), s};
+  if (es(0, "EXEC") || es(0, "EXECUTE")) return {ClaseSentencia::Procedimiento, "", s};
   return {ClaseSentencia::Sql, TraducirSentencia(s, esquema), s};
 }
 

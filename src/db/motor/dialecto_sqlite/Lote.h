@@ -14,8 +14,10 @@ enum class ClaseSentencia {
   Comenzar,          // BEGIN TRAN / BEGIN TRANSACTION
   Confirmar,         // COMMIT [TRAN | TRANSACTION | WORK]
   Deshacer,          // ROLLBACK [TRAN | TRANSACTION | WORK]
-  SinEfecto,         // SET NOCOUNT ..., SET TRANSACTION ISOLATION ..., USE db, GO, PRINT
+  SinEfecto,         // SET NOCOUNT ..., SET TRANSACTION ISOLATION ..., GO, PRINT
   CrearBase,         // CREATE DATABASE name (texto is the name)
+  Usar,              // USE name (texto is the name)
+  Procedimiento,     // EXEC / EXECUTE of one or more procedures (texto is empty)
 };
 
 struct Sentencia {

@@ -36,6 +36,9 @@ void ReglaDeleteSinFrom(std::vector<Token>& t);
 void ReglaSuma(std::vector<Token>& t);
 // SELECT TOP n [PERCENT] ... -> SELECT ... LIMIT n (also in sub-queries).
 void ReglaTop(std::vector<Token>& t);
+// COLLATE Latin1_General_CI_AI -> COLLATE NOCASE; a case-sensitive or
+// binary collation -> COLLATE BINARY.
+void ReglaColaciones(std::vector<Token>& t);
 
 // Without `esquema` every table is unknown (date literals always become ISO).
 std::string TraducirSentencia(const std::string& sql, const EsquemaDeTablas& esquema = {});

@@ -10,6 +10,7 @@ std::string TraducirSentencia(const std::string& sql, const EsquemaDeTablas& esq
   ReglaCorchetes(t);
   ReglaPropietario(t);
   ReglaSugerencias(t);
+  ReglaColaciones(t);
   ReglaNombresDeFuncion(t);
   ReglaConversiones(t);
   ReglaDeleteSinFrom(t);

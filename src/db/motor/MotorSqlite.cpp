@@ -10,6 +10,7 @@
 #include "db/motor/ErroresSqlite.h"
 #include "db/motor/EsquemaSqlite.h"
 #include "db/motor/ProcedimientosSqlite.h"
+#include "db/motor/VistasSqlite.h"
 #include "db/motor/dialecto_sqlite/Lote.h"
 #include "db/motor/funciones_sqlite/FuncionesSqlite.h"
 #include "sivlib/Texto.h"
@@ -211,7 +212,7 @@ class MotorSqlite : public Motor {
     if (r.Ok() && !devuelveFilas && EsEscritura(s.original))
       afectadas = (afectadas < 0 ? 0 : afectadas) + sqlite3_changes(conexion_->db);
     sqlite3_finalize(st);
-    return r;
+    return r.Ok() ? ComprobarVistaCreada(conexion_->db, s.texto, s.original) : r;
   }
 
   static bool EmpiezaCon(const std::string& sql, std::initializer_list<const char*> palabras) {

@@ -154,3 +154,21 @@ TEST_F(ServidorSqlite, ClavesSinDistinguirMayusculasConLaColacionDelServidor) {
 }
 
 }  // namespace
+
+namespace {
+
+// As SQL Server, a view over a table that is not there yet is refused
+// (208) and left uncreated, so that a script can create it later.
+TEST_F(ServidorSqlite, VistaSobreUnaTablaQueNoExisteSeRechaza) {
+  const Resultado r = m->Ejecutar("CREATE VIEW dbo.V_A AS\r\nSELECT X FROM A", nullptr, nullptr);
+  ASSERT_FALSE(r.Ok());
+  EXPECT_EQ(r.errores.at(0).nativo, 208);
+  EXPECT_EQ(r.errores.at(0).descripcion, "Invalid object name 'A'.");
+  EXPECT_EQ(Tablas(), "");
+  ASSERT_EQ(Nativo("CREATE TABLE A (X int)\r\nCREATE VIEW [dbo].[V_A] AS SELECT X FROM A"), 0);
+  EXPECT_EQ(Tablas(), "A V_A ");
+  EXPECT_EQ(Nativo("CREATE VIEW V_B AS SELECT Y FROM A"), 207) << "a missing column too";
+  EXPECT_EQ(Tablas(), "A V_A ");
+}
+
+}  // namespace

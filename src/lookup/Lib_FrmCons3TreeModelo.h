@@ -22,9 +22,9 @@ class Lib_FrmCons3TreeModelo {
   Lib_FrmCons3TreeModelo();
 
   // ---- Public members ----
-  std::string SQL;            // statement of the tree; F5 narrows it
-  std::string CampoDevuelto;  // "IDFAMILIA", "IDPOSICION" or "CODIGO": where the picked code is looked up
-  bool CheckBoxes = false;    // nodes carry check boxes; the checked ones come back in Valores
+  std::string SQL;                // statement of the tree; F5 narrows it
+  std::string CampoDevuelto;      // "IDFAMILIA", "IDPOSICION" or "CODIGO": where the picked code is looked up
+  bool CheckBoxes = false;        // nodes carry check boxes; the checked ones come back in Valores
   ColeccionValores Valores;       // out, with check boxes; released on cancel
   Variant ValorDevuelto;          // out, without check boxes
   ColeccionTextos CmpsDevueltos;  // released on cancel

@@ -36,14 +36,16 @@ TEST_P(PrefijosTree, CadaCodigoCuelgaDelPrefijoMasLargo) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, PrefijosTree,
     ::testing::Values(
-        CasoPrefijos{"EjemploDeCinco", {"1", "101", "10101", "102", "2"},
+        CasoPrefijos{"EjemploDeCinco",
+                     {"1", "101", "10101", "102", "2"},
                      {{"1", ""}, {"101", "1"}, {"10101", "101"}, {"102", "1"}, {"2", ""}}},
         CasoPrefijos{"SinPrefijoVaALaRaiz", {"1", "25", "1101"}, {{"1", ""}, {"25", ""}, {"1101", "1"}}},
         // A shorter code that comes later cannot take in what was added before it.
-        CasoPrefijos{"PrefijoPosteriorCuelgaMasArriba", {"101", "1", "10101"},
-                     {{"101", ""}, {"1", ""}, {"10101", "101"}}},
+        CasoPrefijos{
+            "PrefijoPosteriorCuelgaMasArriba", {"101", "1", "10101"}, {{"101", ""}, {"1", ""}, {"10101", "101"}}},
         CasoPrefijos{"SaltoDeNivelesBuscaElMasLargoExistente", {"1", "10101"}, {{"1", ""}, {"10101", "1"}}},
-        CasoPrefijos{"LetrasSinDistinguirMayusculas", {"ab", "ABC", "aBcD"}, {{"ab", ""}, {"ABC", "ab"}, {"aBcD", "ABC"}}},
+        CasoPrefijos{
+            "LetrasSinDistinguirMayusculas", {"ab", "ABC", "aBcD"}, {{"ab", ""}, {"ABC", "ab"}, {"aBcD", "ABC"}}},
         CasoPrefijos{"Acentuadas", {"ñ", "Ña"}, {{"ñ", ""}, {"Ña", "ñ"}}}),
     [](const auto& info) { return std::string(info.param.nombre); });
 

@@ -28,22 +28,35 @@ TEST_P(F5Tree, ArmaLaSentenciaFiltrada) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, F5Tree,
     ::testing::Values(
-        CasoF5{"SinWhereNiOrder", "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS", {"caf"},
+        CasoF5{"SinWhereNiOrder",
+               "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS",
+               {"caf"},
                "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS where Descripcion like '%caf%' "},
-        CasoF5{"ConWhere", "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE NIVEL = 1", {"CAJA"},
+        CasoF5{"ConWhere",
+               "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE NIVEL = 1",
+               {"CAJA"},
                "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE NIVEL = 1 and Descripcion like '%CAJA%' "},
-        CasoF5{"ConOrderBy", "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO", {"caja"},
+        CasoF5{"ConOrderBy",
+               "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO",
+               {"caja"},
                "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS  where Descripcion like '%caja%' ORDER BY CODIGO"},
-        CasoF5{"ConWhereYOrderEnMinusculas", "select codigo, descripcion from ta_ccosto where activo = 1 order by codigo",
+        CasoF5{"ConWhereYOrderEnMinusculas",
+               "select codigo, descripcion from ta_ccosto where activo = 1 order by codigo",
                {"ven"},
                "select codigo, descripcion from ta_ccosto where activo = 1  and Descripcion like '%ven%' order by "
                "codigo"},
-        CasoF5{"SeAcumulan", "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO", {"CA", "JA"},
+        CasoF5{"SeAcumulan",
+               "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO",
+               {"CA", "JA"},
                "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS  where Descripcion like '%CA%'  and Descripcion like "
                "'%JA%' ORDER BY CODIGO"},
-        CasoF5{"ApostrofesDoblados", "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS", {"O'HIGGINS"},
+        CasoF5{"ApostrofesDoblados",
+               "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS",
+               {"O'HIGGINS"},
                "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS where Descripcion like '%O''HIGGINS%' "},
-        CasoF5{"CajaVacia", "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS", {""},
+        CasoF5{"CajaVacia",
+               "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS",
+               {""},
                "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS where Descripcion like '%%' "}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
@@ -70,24 +83,23 @@ TEST_P(BusquedaTree, EligeElPrimerNodoQueEmpiezaConLoTecleado) {
   EXPECT_EQ(BuscarNodo(Cuentas(), GetParam().tecleado), GetParam().nodo);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, BusquedaTree,
-                         ::testing::Values(CasoBusqueda{"DescripcionEnCualquierCaso", "caf", 2},
-                                           CasoBusqueda{"PorCodigo", "10", 2},
-                                           CasoBusqueda{"CodigoAntesQueDescripcion", "102", 3},
-                                           CasoBusqueda{"DescripcionConGuion", "BANCO - C", 4},
-                                           CasoBusqueda{"PartesRecortadas", "AGUA", 5},
-                                           CasoBusqueda{"NadaCoincide", "zzz", -1},
-                                           CasoBusqueda{"ElMedioNoCuenta", "molido", -1}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(
+    Casos, BusquedaTree,
+    ::testing::Values(CasoBusqueda{"DescripcionEnCualquierCaso", "caf", 2}, CasoBusqueda{"PorCodigo", "10", 2},
+                      CasoBusqueda{"CodigoAntesQueDescripcion", "102", 3},
+                      CasoBusqueda{"DescripcionConGuion", "BANCO - C", 4}, CasoBusqueda{"PartesRecortadas", "AGUA", 5},
+                      CasoBusqueda{"NadaCoincide", "zzz", -1}, CasoBusqueda{"ElMedioNoCuenta", "molido", -1}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(SentenciaFamiliasTree, ReconoceLaVistaDeFamiliasEnCualquierCaso) {
   EXPECT_TRUE(EsSentenciaFamilias("select * from V_TA_FAMILIAS"));
   EXPECT_TRUE(EsSentenciaFamilias("SELECT IdFamilia, Descripcion FROM v_ta_Familias ORDER BY 1"));
   EXPECT_FALSE(EsSentenciaFamilias("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS"));
-  EXPECT_EQ(SentenciaFamilias(),
-            "SELECT     TOP 100 PERCENT IdFamilia, Descripcion, (SELECT     TOP 1 idfamilia FROM v_ta_familias a   Where "
-            "a.IdFamilia < b.IdFamilia And (Len(LTrim(RTrim(a.IdFamilia))) < Len(LTrim(RTrim(b.IdFamilia))))  ORDER "
-            "BY idfamilia DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b ORDER BY IdFamilia");
+  EXPECT_EQ(
+      SentenciaFamilias(),
+      "SELECT     TOP 100 PERCENT IdFamilia, Descripcion, (SELECT     TOP 1 idfamilia FROM v_ta_familias a   Where "
+      "a.IdFamilia < b.IdFamilia And (Len(LTrim(RTrim(a.IdFamilia))) < Len(LTrim(RTrim(b.IdFamilia))))  ORDER "
+      "BY idfamilia DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b ORDER BY IdFamilia");
 }
 
 }  // namespace

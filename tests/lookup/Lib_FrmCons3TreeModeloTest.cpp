@@ -38,12 +38,8 @@ TEST_F(ModeloTree, ArbolAutomaticoDelEjemplo) {
 TEST_F(ModeloTree, ArbolDeFamiliasPorElPadreQueNombraLaSentencia) {
   Cargar(kFamilias, "IDFAMILIA");
   EXPECT_EQ(m.SQL, SentenciaFamilias());
-  EXPECT_EQ(PadresDe(m.Nodos()), (Padres{{"01", ""},
-                                         {"0101", "01"},
-                                         {"010101", "0101"},
-                                         {"0102", "01"},
-                                         {"02", ""},
-                                         {"0201", "02"}}));
+  EXPECT_EQ(PadresDe(m.Nodos()),
+            (Padres{{"01", ""}, {"0101", "01"}, {"010101", "0101"}, {"0102", "01"}, {"02", ""}, {"0201", "02"}}));
   EXPECT_EQ(m.Nodos()[2].texto, "0101 - LACTEOS");
   EXPECT_TRUE(op->Mensajes().empty());
 }

@@ -16,8 +16,7 @@ std::optional<TablasDeCodigo> TablasDelCampo(std::string_view campoDevuelto) {
   return std::nullopt;
 }
 
-std::optional<std::string> BuscarCodigo(const TablasDeCodigo& donde, const std::string& codigo,
-                                        ErrorSistema& error) {
+std::optional<std::string> BuscarCodigo(const TablasDeCodigo& donde, const std::string& codigo, ErrorSistema& error) {
   // The code is pasted between apostrophes: a code holding one must not end the literal.
   const std::string buscado = ComillasDobladas(codigo);
   for (const std::string& tabla : donde.tablas) {

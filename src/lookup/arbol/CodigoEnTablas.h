@@ -22,5 +22,4 @@ std::optional<TablasDeCodigo> TablasDelCampo(std::string_view campoDevuelto);
 // The field (without nulls) of the first table whose field, trimmed, equals
 // the code trimmed; nullopt when none holds it. A failure reading the field
 // comes back in `error`.
-std::optional<std::string> BuscarCodigo(const TablasDeCodigo& donde, const std::string& codigo,
-                                        ErrorSistema& error);
+std::optional<std::string> BuscarCodigo(const TablasDeCodigo& donde, const std::string& codigo, ErrorSistema& error);

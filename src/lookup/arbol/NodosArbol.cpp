@@ -8,8 +8,7 @@ void NodosArbol::Limpiar() {
 }
 
 ErrorSistema NodosArbol::Agregar(int padre, std::string clave, std::string texto) {
-  if (padre < -1 || padre >= Cantidad())
-    return {errores_arbol::ElementoNoEncontrado, "Element not found", "TreeView"};
+  if (padre < -1 || padre >= Cantidad()) return {errores_arbol::ElementoNoEncontrado, "Element not found", "TreeView"};
   const int nuevo = Cantidad();
   if (!porClave_.emplace(texto::Mayusculas(clave), nuevo).second)
     return {errores_arbol::ClaveRepetida, "Key is not unique in collection", "TreeView"};

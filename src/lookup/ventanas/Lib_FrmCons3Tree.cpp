@@ -39,8 +39,7 @@ bool LlevaAlArbol(int tecla) {
 
 }  // namespace
 
-Lib_FrmCons3Tree::Lib_FrmCons3Tree(Lib_FrmCons3TreeModelo& modelo, QWidget* padre)
-    : QDialog(padre), modelo_(modelo) {
+Lib_FrmCons3Tree::Lib_FrmCons3Tree(Lib_FrmCons3TreeModelo& modelo, QWidget* padre) : QDialog(padre), modelo_(modelo) {
   ModeloVentana& m = modelo_.Ventana();
   setObjectName(Q(m.Nombre()));
   setWindowTitle(Q(m.caption));

@@ -110,8 +110,7 @@ TEST_F(VentanaTree, F5FiltraYVaciaLaCaja) {
   Abrir(kCuentas);
   Teclear("o'higgins");
   Tecla(Qt::Key_F5);
-  EXPECT_EQ(m.SQL,
-            "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS  where Descripcion like '%o''higgins%' ORDER BY CODIGO");
+  EXPECT_EQ(m.SQL, "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS  where Descripcion like '%o''higgins%' ORDER BY CODIGO");
   EXPECT_EQ(Busqueda()->currentText(), "");
   ASSERT_EQ(Arbol()->topLevelItem(0)->childCount(), 1);
   EXPECT_EQ(Arbol()->topLevelItem(0)->child(0)->text(0), "201 - O'HIGGINS 1450");

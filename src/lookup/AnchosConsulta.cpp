@@ -134,7 +134,7 @@ ErrorSistema Grabar(const std::string& carpeta, const std::string& tabla, const 
     f.close();
     if (!f) {
       std::error_code ignorado;
-      std::filesystem::remove(temporal, ignorado);
+      if (std::filesystem::is_regular_file(temporal, ignorado)) std::filesystem::remove(temporal, ignorado);
       return ErrorAlGrabar(temporal);
     }
   }

@@ -96,7 +96,9 @@ void Lib_ClsCons3::Limpiar(ColeccionTextos& CmpsDevueltos) {
 bool Lib_ClsCons3::CrearMascarasConsultas() {
   std::error_code ec;
   const bool existia = std::filesystem::exists(gRutaMascaraConsultas, ec);
+  if (existia && !std::filesystem::is_regular_file(gRutaMascaraConsultas, ec)) return false;
   const auto largoPrevio = existia ? std::filesystem::file_size(gRutaMascaraConsultas, ec) : 0;
+  if (ec) return false;
   // Each record goes after the last whole one.
   const auto inicio = largoPrevio / mascaras::kLargoRegistro * mascaras::kLargoRegistro;
   std::string registros;

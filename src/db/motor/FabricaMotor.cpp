@@ -7,6 +7,7 @@
 #include "db/motor/MotorOdbc.h"
 #include "db/motor/MotorSinProveedor.h"
 #include "db/motor/MotorSqlite.h"
+#include "db/motor/MotorUnResultado.h"
 
 namespace {
 
@@ -36,9 +37,9 @@ std::unique_ptr<Motor> CrearMotor(const std::string& cadenaConexion) {
     f = FabricaInstalada();
   }
   if (f) {
-    if (auto m = f(cadenaConexion)) return m;
+    if (auto m = f(cadenaConexion)) return ConUnResultado(std::move(m));
   }
-  return CrearMotorEstandar(cadenaConexion);
+  return ConUnResultado(CrearMotorEstandar(cadenaConexion));
 }
 
 void FijarFabricaMotor(FabricaMotor fabrica) {

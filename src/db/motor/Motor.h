@@ -36,6 +36,14 @@ constexpr long ConexionInutilizable = 3709;
 constexpr long ContextoInvalido = 3219;
 constexpr long FinDeArchivo = 3021;                 // BOF or EOF is true
 constexpr long ItemNoEncontrado = 3265;             // field name not in the collection
+constexpr long FalloProveedor = 3000;               // the provider failed to perform the operation
+// The OLE DB provider's numbers for the failures ODBC reports by SQL state.
+constexpr long TiempoAgotado = -2147217871;         // 0x80040E31 query time-out expired
+constexpr long ConversionImposible = -2147217913;   // 0x80040E07 a value cannot be converted
+constexpr long DatosDesbordados = -2147217833;      // 0x80040E57 data would overflow or be truncated
+constexpr long ObjetoEnUso = -2147217915;           // 0x80040E05 the connection has another open result
+constexpr long AccesoDenegado = -2147217843;        // 0x80040E4D login failed
+constexpr long OperacionCancelada = -2147217842;    // 0x80040E4E
 }  // namespace ado
 
 // Outcome of one engine call.
@@ -111,6 +119,10 @@ class Motor {
   virtual void FijarTiempoEspera(int segundos) = 0;      // command time-out
   virtual void FijarTiempoConexion(int segundos) = 0;    // login time-out
   virtual void FijarNivelAislamiento(int nivelAdo) = 0;  // 256 = read uncommitted
+  // How many results may be pending on the connection at once, as ODBC's
+  // SQL_MAX_CONCURRENT_ACTIVITIES tells it once connected (SQL Server
+  // without MARS: 1); 0 = no limit.
+  virtual int ResultadosActivosMaximos() const { return 0; }
 };
 
 // The engine an ADO-form connection string asks for:
@@ -118,7 +130,9 @@ class Motor {
 //  - "Provider=SQLOLEDB": ODBC with the SQL Server driver;
 //  - "Provider=OraOLEDB.Oracle.1": ODBC with the Oracle driver.
 // Tests may install their own factory (for the recording engine); an empty
-// function restores the standard one.
+// function restores the standard one. Every engine comes wrapped in the
+// one-active-result guard (MotorUnResultado.h), which does nothing unless
+// the engine reports a limit or the setting forces it.
 using FabricaMotor = std::function<std::unique_ptr<Motor>(const std::string& cadenaConexion)>;
 std::unique_ptr<Motor> CrearMotor(const std::string& cadenaConexion);
 void FijarFabricaMotor(FabricaMotor fabrica);

@@ -7,10 +7,20 @@ namespace {
 // Rows handed in by a test; they are the test's own data, already in memory.
 class CursorGrabado : public Cursor {
  public:
-  CursorGrabado(std::vector<CampoInfo> campos, std::vector<std::vector<Variant>> filas)
-      : campos_(std::move(campos)), filas_(std::move(filas)) {}
+  CursorGrabado(std::vector<CampoInfo> campos, std::vector<std::vector<Variant>> filas, Resultado fallo)
+      : campos_(std::move(campos)), filas_(std::move(filas)), fallo_(std::move(fallo)) {}
   const std::vector<CampoInfo>& Campos() const override { return campos_; }
-  bool Siguiente(Resultado&) override { return ++fila_ < filas_.size(); }
+  bool Siguiente(Resultado& r) override {
+    if (fila_ + 1 < filas_.size()) {
+      ++fila_;
+      return true;
+    }
+    if (fila_ != filas_.size()) {  // the end, reached now: the failure, once
+      fila_ = filas_.size();
+      if (!fallo_.Ok()) r = std::move(fallo_);
+    }
+    return false;
+  }
   Variant Valor(size_t columna) const override {
     if (fila_ >= filas_.size() || columna >= filas_[fila_].size()) return {};
     return filas_[fila_][columna];
@@ -19,6 +29,7 @@ class CursorGrabado : public Cursor {
  private:
   std::vector<CampoInfo> campos_;
   std::vector<std::vector<Variant>> filas_;
+  Resultado fallo_;
   size_t fila_ = size_t(-1);
 };
 
@@ -28,6 +39,14 @@ RespuestaGrabada RespuestaGrabada::Filas(std::vector<CampoInfo> campos, std::vec
   RespuestaGrabada r;
   r.campos = std::move(campos);
   r.filas = std::move(filas);
+  return r;
+}
+
+RespuestaGrabada RespuestaGrabada::FallaAlLeer(std::vector<CampoInfo> campos, std::vector<std::vector<Variant>> filas,
+                                               long numeroAdo, long nativo, std::string estadoSql,
+                                               std::string descripcion) {
+  RespuestaGrabada r = Filas(std::move(campos), std::move(filas));
+  r.falloAlLeer = Falla(numeroAdo, nativo, std::move(estadoSql), std::move(descripcion)).resultado;
   return r;
 }
 
@@ -127,7 +146,7 @@ Resultado MotorGrabador::Ejecutar(const std::string& sql, std::unique_ptr<Cursor
   if (cursor) {
     cursor->reset();
     if (r.resultado.Ok() && !r.campos.empty())
-      *cursor = std::make_unique<CursorGrabado>(std::move(r.campos), std::move(r.filas));
+      *cursor = std::make_unique<CursorGrabado>(std::move(r.campos), std::move(r.filas), std::move(r.falloAlLeer));
   }
   return r.resultado;
 }

@@ -44,8 +44,13 @@ struct RespuestaGrabada {
   std::vector<std::vector<Variant>> filas;  // one vector of values per row, in column order
   long filasAfectadas = -1;
   Resultado resultado;                      // a failure to report (numero != 0)
+  Resultado falloAlLeer;                    // reported by the cursor after its rows (none: at the first fetch)
 
   static RespuestaGrabada Filas(std::vector<CampoInfo> campos, std::vector<std::vector<Variant>> filas);
+  // Rows whose reading fails after the last one given, as a dropped
+  // connection or a time-out in the middle of a result does.
+  static RespuestaGrabada FallaAlLeer(std::vector<CampoInfo> campos, std::vector<std::vector<Variant>> filas,
+                                      long numeroAdo, long nativo, std::string estadoSql, std::string descripcion);
   static RespuestaGrabada Afectadas(long n);
   // A failure with one provider record carrying the same ADO number.
   static RespuestaGrabada Falla(long numeroAdo, long nativo, std::string estadoSql, std::string descripcion);

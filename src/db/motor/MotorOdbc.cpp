@@ -45,10 +45,11 @@ class MotorOdbc : public Motor {
     SQLSMALLINT largo = 0;
     const SQLRETURN rc = SQLDriverConnect(c->dbc, nullptr, (SQLCHAR*)odbc.c_str(), SQL_NTS, salida, sizeof salida, &largo,
                                           SQL_DRIVER_NOPROMPT);
-    Resultado r = ResultadoOdbc(rc, SQL_HANDLE_DBC, c->dbc);
+    Resultado r = ResultadoOdbc(rc, SQL_HANDLE_DBC, c->dbc, MomentoOdbc::Conexion);
     if (!r.Ok()) return r;
     c->conectada = true;
     conexion_ = std::move(c);
+    maximoActivos_ = LeerMaximoActivos();
     if (aislamiento_) FijarNivelAislamiento(aislamiento_);
     return r;
   }
@@ -56,6 +57,7 @@ class MotorOdbc : public Motor {
   void Cerrar() override {
     conexion_.reset();
     nivelTransaccion_ = 0;
+    maximoActivos_ = 0;
   }
 
   bool Abierto() const override { return conexion_ != nullptr; }
@@ -148,8 +150,18 @@ class MotorOdbc : public Motor {
     if (conexion_)
       SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(SQLULEN(AislamientoOdbc(nivelAdo))), 0);
   }
+  int ResultadosActivosMaximos() const override { return maximoActivos_; }
 
  private:
+  // The driver's SQL_MAX_CONCURRENT_ACTIVITIES; a driver that does not
+  // say is taken at its word of "no limit".
+  int LeerMaximoActivos() const {
+    SQLUSMALLINT maximo = 0;
+    SQLSMALLINT largo = 0;
+    if (!OdbcOk(SQLGetInfo(conexion_->dbc, SQL_MAX_CONCURRENT_ACTIVITIES, &maximo, sizeof maximo, &largo))) return 0;
+    return maximo;
+  }
+
   static Resultado SinControlador() {
     return ResultadoFallido(ado::ErrorNoEspecificado, "The ODBC driver manager could not be loaded.", "ODBC",
                             "IM004", 0);
@@ -196,6 +208,7 @@ class MotorOdbc : public Motor {
   int esperaConexion_ = kEsperaConexion;
   int esperaComando_ = kEsperaComando;
   int aislamiento_ = 0;
+  int maximoActivos_ = 0;
 };
 
 }  // namespace

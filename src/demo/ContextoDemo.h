@@ -48,6 +48,8 @@ bool PoblarArticulos(ContextoDemo& c, std::string& error);
 bool PoblarClientes(ContextoDemo& c, std::string& error);
 bool PoblarComprobantes(ContextoDemo& c, std::string& error);
 bool PoblarConfiguracion(ContextoDemo& c, std::string& error);
+// Barcodes and the insertable article view of the registration window.
+bool PrepararAltaArticulos(ContextoDemo& c, std::string& error);
 
 // Amounts are kept to cents, as the ERP stores them.
 double Centavos(double valor);

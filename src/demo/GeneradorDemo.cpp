@@ -32,7 +32,8 @@ bool Poblar(sqlite3* db, const ParametrosDemo& p, ResumenDemo& resumen, std::str
     return false;
   if (!EjecutarGuion(db, GuionEsquemaErpDemo(), &error) || !CrearTablasPropias(db, &error)) return false;
   ContextoDemo c(db, p);
-  for (auto paso : {PoblarVendedores, PoblarArticulos, PoblarClientes, PoblarComprobantes, PoblarConfiguracion})
+  for (auto paso : {PoblarVendedores, PoblarArticulos, PoblarClientes, PoblarComprobantes, PoblarConfiguracion,
+                    PrepararAltaArticulos})
     if (!paso(c, error)) return false;
   if (!EjecutarGuion(db, GuionIndicesErpDemo(), &error) || !EjecutarGuion(db, "COMMIT;", &error)) return false;
   resumen = c.resumen;

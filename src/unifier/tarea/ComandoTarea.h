@@ -25,13 +25,20 @@ std::string NombreArchivoPrograma();
 std::string LineasSchtasks(const std::string& nombre, const std::string& hora, const std::string& proceso,
                            const std::string& parametros);
 
-// The tag that marks the crontab entry of a task.
+// The tag that marks the crontab entry of a task, as the entry ends with
+// it ("%" escaped for cron). The command file removes every line that ends
+// with the tag, so a second "Aceptar" replaces the task's own entry.
 std::string EtiquetaCron(const std::string& nombre);
 // The crontab entry: "MM HH * * * '<program>' '<parameters>' # ut_vorna-tarea:<name>".
+// Each "%" of the values stands outside the quotes, escaped: 'a'\%'b'.
 // `hora` must be valid (HoraValida).
 std::string EntradaCron(const std::string& nombre, const std::string& hora, const std::string& programa,
                         const std::string& parametros);
-// The shell script written as command file here (LF line ends).
+// The shell script written as command file here (LF line ends, the file
+// system's encoding). It ends with a status other than 0, after a message
+// on standard error, when the crontab command is missing, the table cannot
+// be read or the new table is refused; every other line of the table stays
+// as it was.
 std::string GuionCron(const std::string& nombre, const std::string& hora, const std::string& programa,
                       const std::string& parametros);
 // The command file's text for this platform.

@@ -1,10 +1,13 @@
 #include "unifier/tarea/EjecutarCmd.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <thread>
@@ -35,6 +38,10 @@ std::string TextoErrorInicio(int codigo) {
 
 namespace {
 
+// Longest message kept from a command file: enough for any error, bounded
+// against a script gone wild.
+constexpr size_t kLargoSalida = 64 * 1024;
+
 // The platform's failure code for an errno of a file that cannot be started.
 int CodigoDe(int error) {
   switch (error) {
@@ -57,33 +64,86 @@ int CodigoArchivo(const std::string& archivo) {
   return 2;
 }
 
-}  // namespace
-}  // namespace tarea
+// Reads what the pipe holds now, without waiting.
+void LeerDisponible(int fd, std::string& salida) {
+  std::array<char, 4096> buf{};
+  ssize_t n;
+  while ((n = read(fd, buf.data(), buf.size())) > 0)
+    if (salida.size() < kLargoSalida) salida.append(buf.data(), std::min(size_t(n), kLargoSalida - salida.size()));
+}
 
-bool EjecutarCmd(const std::string& Archivo, std::string& ErrDevuelto) {
-  if (const int codigo = tarea::CodigoArchivo(Archivo); codigo != 0) {
-    ErrDevuelto = tarea::TextoErrorInicio(codigo);
-    return false;
-  }
-  if (access(Archivo.c_str(), R_OK) != 0) {
-    ErrDevuelto = tarea::TextoErrorInicio(5);
-    return false;
-  }
-  char* const args[] = {const_cast<char*>("/bin/sh"), const_cast<char*>(Archivo.c_str()), nullptr};
+int EstadoSalida(int estado) {
+  if (WIFEXITED(estado)) return WEXITSTATUS(estado);
+  if (WIFSIGNALED(estado)) return 128 + WTERMSIG(estado);
+  return -1;
+}
+
+// Starts /bin/sh on the file with standard output and standard error into
+// `escritura`; the process id, or 0 with `error` set.
+pid_t Lanzar(const std::string& archivo, int escritura, std::string& error) {
+  posix_spawn_file_actions_t acciones;
+  posix_spawn_file_actions_init(&acciones);
+  posix_spawn_file_actions_addopen(&acciones, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&acciones, escritura, 1);
+  posix_spawn_file_actions_adddup2(&acciones, escritura, 2);
+  char* const args[] = {const_cast<char*>("/bin/sh"), const_cast<char*>(archivo.c_str()), nullptr};
   pid_t pid = 0;
-  if (const int r = posix_spawn(&pid, "/bin/sh", nullptr, nullptr, args, environ); r != 0) {
-    ErrDevuelto = tarea::TextoErrorInicio(tarea::CodigoDe(r));
-    return false;
+  const int r = posix_spawn(&pid, "/bin/sh", &acciones, nullptr, args, environ);
+  posix_spawn_file_actions_destroy(&acciones);
+  if (r == 0) return pid;
+  error = TextoErrorInicio(CodigoDe(r));
+  return 0;
+}
+
+}  // namespace
+
+ResultadoComando EjecutarComando(const std::string& archivo) {
+  ResultadoComando r;
+  if (const int codigo = CodigoArchivo(archivo); codigo != 0) {
+    r.error = TextoErrorInicio(codigo);
+    return r;
+  }
+  if (access(archivo.c_str(), R_OK) != 0) {
+    r.error = TextoErrorInicio(5);
+    return r;
+  }
+  int tubo[2];
+  if (pipe2(tubo, O_CLOEXEC) != 0) {
+    r.error = TextoErrorInicio(CodigoDe(errno));
+    return r;
+  }
+  fcntl(tubo[0], F_SETFL, O_NONBLOCK);
+  const pid_t pid = Lanzar(archivo, tubo[1], r.error);
+  close(tubo[1]);
+  if (pid == 0) {
+    close(tubo[0]);
+    return r;
   }
   for (;;) {
+    LeerDisponible(tubo[0], r.salida);
     int estado = 0;
     const pid_t fin = waitpid(pid, &estado, WNOHANG);
-    if (fin == pid) return true;
+    if (fin == pid) {
+      LeerDisponible(tubo[0], r.salida);
+      r.terminado = true;
+      r.estado = EstadoSalida(estado);
+      break;
+    }
     if (fin < 0 && errno != EINTR) {
-      ErrDevuelto = tarea::TextoErrorInicio(-1);
-      return false;
+      r.error = TextoErrorInicio(-1);
+      break;
     }
     operador().ProcesarEventos();
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+  close(tubo[0]);
+  return r;
+}
+
+}  // namespace tarea
+
+bool EjecutarCmd(const std::string& Archivo, std::string& ErrDevuelto) {
+  const tarea::ResultadoComando r = tarea::EjecutarComando(Archivo);
+  if (!r.terminado) ErrDevuelto = r.error;
+  return r.terminado;
 }

@@ -1,49 +1,51 @@
 #include "unifier/tarea/FrmTareaProgramadaModelo.h"
 
-#include <sys/stat.h>
-
-#include <array>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "db/DB_Dll.h"
-#include "services/Archivos.h"
 #include "services/Configuracion.h"
-#include "sivlib/CodigoAnsi.h"
-#include "sivlib/Entorno.h"
 #include "sivlib/Operador.h"
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
-#include "sivlib/ValoresGlobales.h"
+#include "unifier/CarpetaDestinoValida.h"
 #include "unifier/ClavesVorna.h"
+#include "unifier/tarea/ArchivoComando.h"
 #include "unifier/tarea/ComandoTarea.h"
+#include "unifier/tarea/CopiaPrograma.h"
 #include "unifier/tarea/EjecutarCmd.h"
 #include "unifier/tarea/HoraTarea.h"
+#include "unifier/tarea/TablaCron.h"
 
 namespace tarea {
 
-std::string ParametrosDesatendido() {
-  DB_Dll& db = DB();
-  return "@server=" + db.gServidor + "; @dbname=" + db.gDBName + "; @usuario=" + db.gUsuario +
-         "; @Password=" + db.gUserPassWord + "; @ParametroAdicional=1; ombu@";
+namespace {
+
+// cron starts the task in the user's home folder: a path that was relative
+// to this program's working folder would name another file there.
+std::string Absoluta(const std::string& ruta) {
+  std::error_code ec;
+  const auto absoluta = std::filesystem::absolute(ruta, ec);
+  return ec ? ruta : absoluta.lexically_normal().string();
 }
 
-bool LeerCrontab(std::string& salida) {
-  const char* cmd = std::getenv("UT_VORNA_CRONTAB");
-  const std::string orden = ComillasShell(cmd && *cmd ? cmd : "crontab") + " -l 2>&1";
-  FILE* p = popen(orden.c_str(), "r");
-  if (!p) {
-    salida = "No se pudo ejecutar el comando crontab.";
-    return false;
-  }
-  salida.clear();
-  std::array<char, 4096> buf{};
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) salida.append(buf.data(), n);
-  const int estado = pclose(p);
-  return estado == 0;
+bool EsRelativa(const std::string& ruta) { return !ruta.empty() && !std::filesystem::path(ruta).is_absolute(); }
+
+}  // namespace
+
+std::string ParametrosDesatendido() {
+  DB_Dll& db = DB();
+  // The embedded engine's database is a file named by its path.
+  const bool archivo = texto::IgualesSinCaso(texto::Recortado(db.gServidor), "sqlite") && EsRelativa(db.gDBName);
+  return "@server=" + db.gServidor + "; @dbname=" + (archivo ? Absoluta(db.gDBName) : db.gDBName) +
+         "; @usuario=" + db.gUsuario + "; @Password=" + db.gUserPassWord + "; @ParametroAdicional=1; ombu@";
+}
+
+std::string CarpetaParaTarea(const std::string& carpeta) {
+  const std::string recortada = texto::Recortado(carpeta);
+  return EsRelativa(recortada) ? Absoluta(recortada) : carpeta;
 }
 
 }  // namespace tarea
@@ -84,9 +86,25 @@ void FrmTareaProgramadaModelo::Form_Load() {
   ventana_.FijarTexto(Caja(3), Cfg(tarea::kClaveHora));
   const std::string parametros = tarea::ParametrosDesatendido();
   ventana_.FijarTexto(Caja(0), tarea::kNombreTarea);
-  ventana_.FijarTexto(Caja(2), ConBarraFinal(CarpetaDestino) + tarea::NombreArchivoPrograma() + " ");
+  ventana_.FijarTexto(Caja(2), ConBarraFinal(tarea::CarpetaParaTarea(CarpetaDestino)) +
+                                   tarea::NombreArchivoPrograma() + " ");
   ventana_.FijarTexto(Caja(1), parametros);
   if (texto::Recortado(Caja(3).texto).empty()) ventana_.FijarTexto(Caja(3), tarea::kHoraPorDefecto);
+}
+
+bool FrmTareaProgramadaModelo::Fallo(const std::string& motivo) {
+  operador().Mensaje("No se pudo crear la tarea programada " + texto::Recortado(Caja(0).texto) + ": " + motivo,
+                     botones::OK + botones::Critico, "Aviso al Operador");
+  return false;
+}
+
+bool FrmTareaProgramadaModelo::PrepararCarpeta(std::string& carpeta) {
+  std::string motivo;
+  if (!vorna::CarpetaDestinoValida(CarpetaDestino, motivo)) return Fallo(motivo);
+  carpeta = tarea::CarpetaParaTarea(CarpetaDestino);
+  // The unattended run reads the stored folder from cron's working folder.
+  if (carpeta != CarpetaDestino) vorna::GrabarDato(vorna::ClaveCarpetaDestino(), carpeta);
+  return true;
 }
 
 bool FrmTareaProgramadaModelo::CmdAceptar_Click() {
@@ -95,22 +113,36 @@ bool FrmTareaProgramadaModelo::CmdAceptar_Click() {
     operador().Mensaje("Corrija o ingrese una hora valida", botones::OK + botones::Informacion, "Atencion");
     return false;
   }
+  std::string carpeta;
+  if (!PrepararCarpeta(carpeta)) return false;
   vorna::GrabarDato(tarea::kClaveHora, texto::Recortado(hora));
 
-  const std::string carpetaPrograma = gCarpetaAplicacion.empty() ? CarpetaEjecutable() : gCarpetaAplicacion;
-  const std::string copia = CarpetaDestino + "/" + tarea::NombreArchivoPrograma();
-  if (CopiarArchivo(ConBarraFinal(carpetaPrograma) + tarea::NombreArchivoPrograma(), copia))
-    chmod(copia.c_str(), 0755);  // the copy must stay runnable for the scheduler
+  const std::string error =
+      tarea::CopiarPrograma(tarea::ProgramaACopiar(), ConBarraFinal(carpeta) + tarea::NombreArchivoPrograma());
+  if (!error.empty()) return Fallo(error);
+  return Registrar(ConBarraFinal(carpeta) + tarea::NombreArchivoComando());
+}
 
-  const std::string comando = ConBarraFinal(CarpetaDestino) + tarea::NombreArchivoComando();
-  {
-    std::ofstream f(comando, std::ios::binary | std::ios::trunc);
-    f << ansi::DesdeUtf8(tarea::TextoArchivoComando(Caja(0).texto, Caja(3).texto, Caja(2).texto, Caja(1).texto));
-  }
-  std::string error;
-  if (!EjecutarCmd(comando, error)) operador().Mensaje(error, botones::OK, "");
+bool FrmTareaProgramadaModelo::Registrar(const std::string& comando) {
+  const std::string nombre = Caja(0).texto, hora = Caja(3).texto, proceso = Caja(2).texto,
+                    parametros = Caja(1).texto;
+  if (const std::string e = tarea::EscribirArchivoComando(
+          comando, tarea::TextoArchivoComando(nombre, hora, proceso, parametros));
+      !e.empty())
+    return Fallo(e);
+  const tarea::ResultadoComando r = tarea::EjecutarComando(comando);
+  // Its work is done once the crontab holds the entry; it must not keep the password.
+  std::remove(comando.c_str());
+  if (!r.terminado) return Fallo(r.error);
+  const std::string salida = texto::Recortado(texto::ReemplazarTodo(r.salida, "\n", " "));
+  if (r.estado != 0)
+    return Fallo(salida.empty() ? "el archivo de comandos termino con el estado " + std::to_string(r.estado)
+                                : salida);
+  std::string tabla;
+  if (!tarea::LeerCrontab(tabla) || !tarea::EntradaEnTabla(tabla, tarea::EntradaCron(nombre, hora, proceso, parametros)))
+    return Fallo("la entrada no quedo en la tabla de cron (" + tarea::ComandoCrontab() + " -l)");
   operador().Mensaje("PROCESO EJECUTADO, POR FAVOR VERIFIQUE DESDE EL PROGRAMADOR DE TAREAS DE WINDOWS, LA TAREA " +
-                         Caja(0).texto,
+                         nombre,
                      botones::OK, "");
   return true;
 }

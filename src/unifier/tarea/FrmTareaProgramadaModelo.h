@@ -16,8 +16,11 @@ class FrmTareaProgramadaModelo {
 
   // Fills the four boxes; every failing step is skipped.
   void Form_Load();
-  // Creates the task. Returns true when the window must hide (done), false
-  // when it stays open (invalid time).
+  // Creates the task. Returns true when the window must hide: the crontab
+  // holds the task's entry. False when it stays open: an invalid time, or a
+  // step that failed (the destination folder is no usable folder, the
+  // program cannot be copied, the command file cannot be written or run, or
+  // the entry is not in the crontab afterwards), each told to the operator.
   bool CmdAceptar_Click();
   // Shows the user's current crontab entries (the task scheduler's console).
   void CmdTareas_Click();
@@ -26,6 +29,14 @@ class FrmTareaProgramadaModelo {
   ControlVentana& Caja(int indice);
 
  private:
+  // The destination folder, checked, as the task uses it: absolute (and
+  // stored so when it was not). False after telling the operator why not.
+  bool PrepararCarpeta(std::string& carpeta);
+  // Writes the command file, runs it, removes it, and checks the crontab.
+  bool Registrar(const std::string& comando);
+  // Tells the operator why the task was not created; false.
+  bool Fallo(const std::string& motivo);
+
   ModeloVentana ventana_;
 };
 
@@ -35,8 +46,9 @@ inline constexpr const char* kNombreTarea = "UnificadorVorna";
 inline constexpr const char* kHoraPorDefecto = "00:01";
 // Characters the operator may type into the time box ("HH:MM").
 inline constexpr int kLargoHora = 5;
-// The parameter text of the unattended run for the current connection.
+// The parameter text of the unattended run for the current connection
+// (an embedded database's relative path made absolute).
 std::string ParametrosDesatendido();
-// The user's crontab as text, or an error text; false when it could not be read.
-bool LeerCrontab(std::string& salida);
+// The destination folder as the task names it: a relative one made absolute.
+std::string CarpetaParaTarea(const std::string& carpeta);
 }  // namespace tarea

@@ -4,9 +4,8 @@
 // embedded engine it is the file PX_ESTADISTICAS.sqlite beside the main
 // database file.
 
-inline constexpr const char* kBaseEstadisticas = "PX_ESTADISTICAS";
-inline constexpr const char* kUsuarioEstadisticas = "PX_ESTADISTICAS";
-inline constexpr const char* kClaveEstadisticas = "KV_PROMEDIACION";
+#include "provisioning/LoginEstadisticas.h"
+
 // Command time-out, in seconds, unless the statistics database says otherwise.
 inline constexpr int kTiempoComandosPredeterminado = 360;
 

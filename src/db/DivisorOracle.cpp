@@ -2,6 +2,7 @@
 // keyword, transaction words go to the connection's own transaction calls,
 // and the rest is translated and run one by one.
 #include <array>
+#include <string_view>
 
 #include "db/DB_Dll.h"
 #include "sivlib/Texto.h"
@@ -34,10 +35,22 @@ std::string Normalizar(std::string t) {
   return t;
 }
 
+// "WITH GRANT OPTION" ends a GRANT: cut there, both halves would fail.
+bool EsClausulaGrant(const std::string& t, const char* palabra, size_t p) {
+  return std::string_view(palabra) == "GRANT " && p >= 5 &&
+         texto::IgualesSinCaso(std::string_view(t).substr(p - 5, 5), "WITH ");
+}
+
+size_t Buscar(const std::string& t, const char* palabra, size_t desde) {
+  size_t p = texto::BuscarSinCaso(t, palabra, desde);
+  while (p != std::string::npos && EsClausulaGrant(t, palabra, p)) p = texto::BuscarSinCaso(t, palabra, p + 1);
+  return p;
+}
+
 // The first position at or after `desde` where any keyword occurs.
 size_t SiguientePalabra(const std::string& t, size_t desde) {
   size_t menor = std::string::npos;
-  for (const char* p : kPalabras) menor = std::min(menor, texto::BuscarSinCaso(t, p, desde));
+  for (const char* p : kPalabras) menor = std::min(menor, Buscar(t, p, desde));
   return menor;
 }
 

@@ -11,9 +11,9 @@ namespace {
 
 using texto::ReemplazarSinCaso;
 
-constexpr std::array<const char*, 12> kPalabras{"INSERT ", "DELETE ", "UPDATE ", "CREATE ", "DROP ", "ALTER ",
-                                                "SET TRANSACTION", "COMMIT", "ROLLBACK", "IF NOT EXIST",
-                                                "IF EXIST", "GRANT "};
+constexpr std::array<const char*, 12> kPalabras{"INSERT ",  "DELETE ",      "UPDATE ",         "CREATE ",
+                                                "DROP ",    "ALTER ",       "SET TRANSACTION", "COMMIT",
+                                                "ROLLBACK", "IF NOT EXIST", "IF EXIST",        "GRANT "};
 constexpr long kAvisoOracle = 265929;
 
 std::string Normalizar(std::string t) {
@@ -74,8 +74,7 @@ ErrorSistema DB_Dll::DividirOracle(std::string& SentenciaSQL, long& RecordsAffec
   SentenciaSQL = Normalizar(SentenciaSQL);
   RecordsAffected = 0;
   std::string resto = SentenciaSQL;
-  for (size_t inicio = SiguientePalabra(resto, 0); inicio != std::string::npos;
-       inicio = SiguientePalabra(resto, 0)) {
+  for (size_t inicio = SiguientePalabra(resto, 0); inicio != std::string::npos; inicio = SiguientePalabra(resto, 0)) {
     const size_t fin = SiguientePalabra(resto, inicio + 1);
     const std::string sentencia = Limpia(resto.substr(inicio, fin == std::string::npos ? fin : fin - inicio));
     resto = fin == std::string::npos ? std::string() : Limpia(resto.substr(fin));

@@ -5,16 +5,14 @@
 #include "sivlib/Texto.h"
 
 std::string NombreArchivoErrores(const FechaHora& inicio) {
-  return "Script" + texto::Entero(inicio.hora) + texto::Entero(inicio.minuto) + texto::Entero(inicio.segundo) +
-         ".TXT";
+  return "Script" + texto::Entero(inicio.hora) + texto::Entero(inicio.minuto) + texto::Entero(inicio.segundo) + ".TXT";
 }
 
 std::string BloqueError(const FechaHora& momento, long nativo, const std::string& descripcion,
                         const std::string& lote) {
   const std::string asteriscos(112, '*');
   return asteriscos + "\r\n" + momento.SoloFecha() + " - " + momento.Formato("hh:nn:ss") + "\r\n" + "  Error " +
-         texto::Entero(nativo) + " " + descripcion + "\r\n" + asteriscos + "\r\n" + lote + "\r\n" + asteriscos +
-         "\r\n";
+         texto::Entero(nativo) + " " + descripcion + "\r\n" + asteriscos + "\r\n" + lote + "\r\n" + asteriscos + "\r\n";
 }
 
 ErrorSistema ArchivoErroresGuion::Abrir(const std::string& ruta) {

@@ -18,8 +18,7 @@ std::string NombreArchivoErrores(const FechaHora& inicio);
 // The block of one error: asterisks; date " - " time; "  Error <native>
 // <description>"; asterisks; the batch (ending in CR LF, so an empty line
 // follows); asterisks.
-std::string BloqueError(const FechaHora& momento, long nativo, const std::string& descripcion,
-                        const std::string& lote);
+std::string BloqueError(const FechaHora& momento, long nativo, const std::string& descripcion, const std::string& lote);
 
 class ArchivoErroresGuion {
  public:

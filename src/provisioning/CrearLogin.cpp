@@ -38,8 +38,7 @@ void Otorgar(DB_Dll& conexion, const std::string& usuario) {
 
 }  // namespace
 
-void CrearLogin(const std::string& BaseDatos, const std::string& Usuario, const std::string& Clave,
-                DB_Dll* Conexion) {
+void CrearLogin(const std::string& BaseDatos, const std::string& Usuario, const std::string& Clave, DB_Dll* Conexion) {
   DB_Dll& conexion = Conexion ? *Conexion : DB();
   if (texto::ContieneSinCaso(DB().gProveedor, "ORACLE")) {
     DB().EjecutaConsultaSQL(GuionUsuarioOracle(Usuario, Clave));
@@ -54,8 +53,7 @@ void CrearLogin(const std::string& BaseDatos, const std::string& Usuario, const 
     // one database this provisioning knows how to create.
     if (primero.nativo == kBaseInexistente)
       CrearBaseDatos(DB().gServidor, kUsuarioEstadisticas, kClaveEstadisticas, kBaseEstadisticas);
-    else if (primero.nativo == kLoginExistente)
-      return;
+    else if (primero.nativo == kLoginExistente) return;
   }
   Otorgar(conexion, Usuario);
 }

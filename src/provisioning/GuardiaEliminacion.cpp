@@ -12,8 +12,8 @@ bool Contiene(const std::string& linea, const char* que) { return linea.find(que
 
 bool EsComandoDeEliminacion(const std::string& linea) {
   if (!Contiene(linea, "drop table") && !Contiene(linea, "truncate table")) return false;
-  return !Contiene(linea, "TRUNCATE TABLE AC_VentasFormTStock") && !Contiene(linea, "TRUNCATE TABLE MA_CUENTAS_SALDOS") &&
-         !Contiene(linea, "DROP TABLE #TTEmp");
+  return !Contiene(linea, "TRUNCATE TABLE AC_VentasFormTStock") &&
+         !Contiene(linea, "TRUNCATE TABLE MA_CUENTAS_SALDOS") && !Contiene(linea, "DROP TABLE #TTEmp");
 }
 
 bool GuardiaEliminacion::Permite(const std::string& linea) {

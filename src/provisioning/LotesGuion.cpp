@@ -24,10 +24,8 @@ LecturaGuion LeerLotes(const std::vector<std::string>& lineas, GuardiaEliminacio
         lectura.rechazada = true;
         return lectura;
       }
-      if (recortada == "GO" || recortada == "/")
-        lectura.lotes.emplace_back();
-      else if (!recortada.empty())
-        lectura.lotes.back() += linea + "\r\n";
+      if (recortada == "GO" || recortada == "/") lectura.lotes.emplace_back();
+      else if (!recortada.empty()) lectura.lotes.back() += linea + "\r\n";
     }
     operador().ProcesarEventos();
   }

@@ -21,8 +21,8 @@ bool SeEjecuta(const std::string& copia, int pasada) {
 // Runs one batch; true when it asks for another pass.
 bool EjecutarLote(const GuionEnCurso& guion, const std::string& lote, int pasada, bool& errores) {
   DB_Dll& db = DB();
-  std::string copia = VistaCuentas(ExpandirMacros(lote, FechaHora::Ahora(), db.gDBName), guion.archivo,
-                                   guion.confidencial);
+  std::string copia =
+      VistaCuentas(ExpandirMacros(lote, FechaHora::Ahora(), db.gDBName), guion.archivo, guion.confidencial);
   if (SeEjecuta(copia, pasada)) {
     long filas = 0;
     db.EjecutaConsultaSQL(copia, filas, nullptr);

@@ -12,8 +12,8 @@ inline constexpr std::array<const char*, 7> kServidor = {"', sysadmin",    "', s
                                                          "',  setupadmin", "', processadmin",  "', diskadmin",
                                                          "', dbcreator"};
 // Database roles given with sp_addrolemember.
-inline constexpr std::array<const char*, 7> kBase = {"db_accessadmin", "db_backupoperator", "db_datareader",
-                                                     "db_datawriter",  "db_ddladmin",       "db_owner",
+inline constexpr std::array<const char*, 7> kBase = {"db_accessadmin",  "db_backupoperator", "db_datareader",
+                                                     "db_datawriter",   "db_ddladmin",       "db_owner",
                                                      "db_securityadmin"};
 
 }  // namespace roles_login

@@ -82,8 +82,8 @@ constexpr std::array<const char*, 35> kObjetos = {
 
 std::string GuionUsuarioOracle(const std::string& usuario, const std::string& clave) {
   std::string s = "CREATE USER " + usuario + " IDENTIFIED BY \"" + clave + "\"\r\n";
-  for (const char* linea : {" DEFAULT TABLESPACE USERS", " TEMPORARY TABLESPACE TEMP", " PROFILE Default",
-                            " ACCOUNT UNLOCK"})
+  for (const char* linea :
+       {" DEFAULT TABLESPACE USERS", " TEMPORARY TABLESPACE TEMP", " PROFILE Default", " ACCOUNT UNLOCK"})
     s += std::string(linea) + "\r\n";
   for (const char* rol : kRoles) s += " GRANT " + std::string(rol) + " TO " + usuario + " WITH ADMIN OPTION\r\n";
   s += " ALTER USER " + usuario + " DEFAULT ROLE DBA,\"CONNECT\"\r\n";

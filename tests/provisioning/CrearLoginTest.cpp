@@ -24,8 +24,8 @@ std::vector<std::string> Otorgamientos(const std::string& u) {
               "', diskadmin EXEC sp_addsrvrolemember N'" + u + "', dbcreator",
           " EXEC sp_grantdbaccess @loginame = '" + u + "' , @name_in_db ='" + u + "'",
           " EXEC sp_addrolemember N'db_accessadmin', N'" + u + "' EXEC sp_addrolemember N'db_backupoperator', N'" + u +
-              "' EXEC sp_addrolemember N'db_datareader', N'" + u + "' EXEC sp_addrolemember N'db_datawriter', N'" +
-              u + "' EXEC sp_addrolemember N'db_ddladmin', N'" + u + "' EXEC sp_addrolemember N'db_owner', N'" + u +
+              "' EXEC sp_addrolemember N'db_datareader', N'" + u + "' EXEC sp_addrolemember N'db_datawriter', N'" + u +
+              "' EXEC sp_addrolemember N'db_ddladmin', N'" + u + "' EXEC sp_addrolemember N'db_owner', N'" + u +
               "' EXEC sp_addrolemember N'db_securityadmin', N'" + u + "'"};
 }
 
@@ -69,8 +69,7 @@ TEST_F(CrearLoginGrabado, ConElLoginEnElServidorSoloSeIntentaAgregarlo) {
 // the connection's current database.
 TEST_F(CrearLoginGrabado, LoginNuevoSobreUnaBaseExistente) {
   CrearLogin("VENTAS", "ANA", "clave");
-  EXPECT_EQ(Sentencias(),
-            Unir({"EXEC  sp_addlogin N'ANA', 'clave', 'VENTAS','Spanish'"}, Otorgamientos("ANA")));
+  EXPECT_EQ(Sentencias(), Unir({"EXEC  sp_addlogin N'ANA', 'clave', 'VENTAS','Spanish'"}, Otorgamientos("ANA")));
   EXPECT_TRUE(op->Mostrados().empty());
 }
 
@@ -102,21 +101,48 @@ TEST_F(CrearLoginGrabado, SinBaseSeCreaLaBaseDeEstadisticas) {
       "GO\r\r\n"
       "USE PX_ESTADISTICAS\r\r\n"
       "EXEC  sp_addlogin N'PX_ESTADISTICAS', 'KV_PROMEDIACION', 'PX_ESTADISTICAS'\r\n"
-      "EXEC sp_addsrvrolemember " + u + "', sysadmin\r\n"
-      "EXEC sp_addsrvrolemember " + u + "', securityadmin\r\n"
-      "EXEC sp_addsrvrolemember " + u + "', serveradmin\r\n"
-      "EXEC sp_addsrvrolemember " + u + "',  setupadmin\r\n"
-      "EXEC sp_addsrvrolemember " + u + "', processadmin\r\n"
-      "EXEC sp_addsrvrolemember " + u + "', diskadmin\r\n"
-      "EXEC sp_addsrvrolemember " + u + "', dbcreator\r\n"
+      "EXEC sp_addsrvrolemember " +
+      u +
+      "', sysadmin\r\n"
+      "EXEC sp_addsrvrolemember " +
+      u +
+      "', securityadmin\r\n"
+      "EXEC sp_addsrvrolemember " +
+      u +
+      "', serveradmin\r\n"
+      "EXEC sp_addsrvrolemember " +
+      u +
+      "',  setupadmin\r\n"
+      "EXEC sp_addsrvrolemember " +
+      u +
+      "', processadmin\r\n"
+      "EXEC sp_addsrvrolemember " +
+      u +
+      "', diskadmin\r\n"
+      "EXEC sp_addsrvrolemember " +
+      u +
+      "', dbcreator\r\n"
       "EXEC sp_grantdbaccess @loginame = 'PX_ESTADISTICAS' , @name_in_db ='PX_ESTADISTICAS'\r\n"
-      "EXEC sp_addrolemember N'db_accessadmin', " + u + "'\r\n"
-      "EXEC sp_addrolemember N'db_backupoperator', " + u + "'\r\n"
-      "EXEC sp_addrolemember N'db_datareader', " + u + "'\r\n"
-      "EXEC sp_addrolemember N'db_datawriter', " + u + "'\r\n"
-      "EXEC sp_addrolemember N'db_ddladmin', " + u + "'\r\n"
-      "EXEC sp_addrolemember N'db_owner', " + u + "'\r\n"
-      "EXEC sp_addrolemember N'db_securityadmin', " + u + "'\r\n";
+      "EXEC sp_addrolemember N'db_accessadmin', " +
+      u +
+      "'\r\n"
+      "EXEC sp_addrolemember N'db_backupoperator', " +
+      u +
+      "'\r\n"
+      "EXEC sp_addrolemember N'db_datareader', " +
+      u +
+      "'\r\n"
+      "EXEC sp_addrolemember N'db_datawriter', " +
+      u +
+      "'\r\n"
+      "EXEC sp_addrolemember N'db_ddladmin', " +
+      u +
+      "'\r\n"
+      "EXEC sp_addrolemember N'db_owner', " +
+      u +
+      "'\r\n"
+      "EXEC sp_addrolemember N'db_securityadmin', " +
+      u + "'\r\n";
   const std::string cdb7 = carpeta / "CDB7.SQL";
   EXPECT_EQ(LeerArchivo(cdb7), creacion);
   struct stat st {};
@@ -207,11 +233,15 @@ TEST_F(CrearLoginGrabado, EnOracleUnGuionDeUsuario) {
   EXPECT_EQ(otorgar, 69);
   const auto s = Sentencias();
   EXPECT_NE(std::find_if(s.begin(), s.end(),
-                         [](const std::string& x) { return x.rfind("GRANT \"RESOURCE\" TO PX_ESTADISTICAS WITH ADMIN OPTION", 0) == 0; }),
+                         [](const std::string& x) {
+                           return x.rfind("GRANT \"RESOURCE\" TO PX_ESTADISTICAS WITH ADMIN OPTION", 0) == 0;
+                         }),
             s.end());
   EXPECT_NE(std::find_if(s.begin(), s.end(),
                          [](const std::string& x) {
-                           return x.rfind("GRANT EXECUTE ON XDB.XDB_DATASTORE_PROC TO PX_ESTADISTICAS WITH GRANT OPTION", 0) == 0;
+                           return x.rfind(
+                                      "GRANT EXECUTE ON XDB.XDB_DATASTORE_PROC TO PX_ESTADISTICAS WITH GRANT OPTION",
+                                      0) == 0;
                          }),
             s.end());
 }

@@ -39,25 +39,25 @@ bool EnAlgunMomento(const std::string& esperado, const FechaHora& antes, const F
 }
 
 TEST_F(EjecutarGrabado, CorteDelArchivoEnLotes) {
-  Ejecutar(Guion(
-      "\xEF\xBB\xBF-- marca de orden de UTF-8 leida como ANSI\r\n"
-      "CREATE TABLE T (A varchar(10))\r\n"
-      "GO\r\n"
-      "  GO  \r\n"
-      "SELECT 1\r\r\n"
-      "INSERT INTO T VALUES ('<date>')\r"
-      "go\r\n"
-      "   -- comentario con blancos delante\r\n"
-      "UPDATE T SET A = 'x' -- comentario tras el codigo\r\n"
-      "/\r\n"
-      "INSERT INTO T VALUES ('uno\r\n"
-      "-- linea de comentario dentro del literal\r\n"
-      "dos')\r\n"
-      "Go\r\n"
-      "SELECT 2\n  , 3\r\n"
-      "\xEF\xBB\xBF   GO\r\n"
-      "SELECT '<DATABASE>'\r\n"
-      "GO"));
+  Ejecutar(
+      Guion("\xEF\xBB\xBF-- marca de orden de UTF-8 leida como ANSI\r\n"
+            "CREATE TABLE T (A varchar(10))\r\n"
+            "GO\r\n"
+            "  GO  \r\n"
+            "SELECT 1\r\r\n"
+            "INSERT INTO T VALUES ('<date>')\r"
+            "go\r\n"
+            "   -- comentario con blancos delante\r\n"
+            "UPDATE T SET A = 'x' -- comentario tras el codigo\r\n"
+            "/\r\n"
+            "INSERT INTO T VALUES ('uno\r\n"
+            "-- linea de comentario dentro del literal\r\n"
+            "dos')\r\n"
+            "Go\r\n"
+            "SELECT 2\n  , 3\r\n"
+            "\xEF\xBB\xBF   GO\r\n"
+            "SELECT '<DATABASE>'\r\n"
+            "GO"));
   EXPECT_EQ(Lotes(), (std::vector<std::string>{
                          "SET NOCOUNT ON",
                          "CREATE TABLE T (A varchar(10))\r\n",
@@ -80,9 +80,9 @@ TEST_F(EjecutarGrabado, MacrosDeFecha) {
     return "SELECT '" + f.SoloFecha() + "', '" + MasAnios(f, 1).SoloFecha() + "', '" + MasAnios(f, -1).SoloFecha() +
            "'\r\n";
   })) << lotes[1];
-  EXPECT_TRUE(EnAlgunMomento(lotes[2], antes, despues,
-                             [](const FechaHora& f) { return "SELECT '" + f.Regional() + "'\r\n"; }))
-      << lotes[2];
+  EXPECT_TRUE(EnAlgunMomento(lotes[2], antes, despues, [](const FechaHora& f) {
+    return "SELECT '" + f.Regional() + "'\r\n";
+  })) << lotes[2];
 }
 
 TEST(MacrosGuion, AnioCalendario) {
@@ -107,8 +107,8 @@ TEST_F(EjecutarGrabado, VistaDeCuentasEnLosGuionesDeVistas) {
     std::string enviado;
     bool leeBandera;
   } casos[] = {
-      {"VISTAS_OMRA.sql", "SI", confidencial, true},   {"VISTAS_OMRA.sql", "si", todas, true},
-      {"VISTAS_OMRA.sql", "NO", todas, true},          {"COMPLETO.sql", "SI", todas, false},
+      {"VISTAS_OMRA.sql", "SI", confidencial, true}, {"VISTAS_OMRA.sql", "si", todas, true},
+      {"VISTAS_OMRA.sql", "NO", todas, true},        {"COMPLETO.sql", "SI", todas, false},
       {"vistas_completo.sql", "SI", lote, false},
   };
   for (const auto& c : casos) {
@@ -116,8 +116,8 @@ TEST_F(EjecutarGrabado, VistaDeCuentasEnLosGuionesDeVistas) {
     ResponderFilas("SS_Confidencialidad", {{"VALOR", tipo_ado::VarWChar}, {"valoraux", tipo_ado::VarWChar}},
                    {{Variant(c.bandera), Variant("")}}, 1);
     Ejecutar(Guion(lote + "GO\r\nCREATE VIEW dbo.SS_OTRA AS SELECT 1 AS X\r\n", c.archivo));
-    EXPECT_EQ(Lotes(), (std::vector<std::string>{"SET NOCOUNT ON", c.enviado,
-                                                 "CREATE VIEW dbo.SS_OTRA AS SELECT 1 AS X\r\n"}))
+    EXPECT_EQ(Lotes(),
+              (std::vector<std::string>{"SET NOCOUNT ON", c.enviado, "CREATE VIEW dbo.SS_OTRA AS SELECT 1 AS X\r\n"}))
         << c.archivo << " " << c.bandera;
     EXPECT_EQ(Sentencias().size() - Lotes().size(), c.leeBandera ? 1u : 0u) << c.archivo;
   }

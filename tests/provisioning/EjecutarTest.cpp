@@ -40,12 +40,14 @@ TEST_F(EjecutarSqlite, PasadasDeLosEjemplos) {
       {"one pass when nothing is missing", insertar, {{"1", "1"}}},
       {"a batch that always misses its object: exactly 20 passes", insertar + falta, {{"1", "20"}}},
       {"\"drop \" runs in the first pass only",
-       insertar + "INSERT INTO PASADAS (N) VALUES (2) -- drop \r\nGO\r\n" + falta, {{"1", "20"}, {"2", "1"}}},
+       insertar + "INSERT INTO PASADAS (N) VALUES (2) -- drop \r\nGO\r\n" + falta,
+       {{"1", "20"}, {"2", "1"}}},
       {"FMT_ESTADISTICAFH runs from the second pass on",
        insertar + "INSERT INTO PASADAS (N) VALUES (3) -- FMT_ESTADISTICAFH\r\nGO\r\n" + falta,
        {{"1", "20"}, {"3", "19"}}},
       {"FMT_ESTADISTICAFH never runs when one pass suffices",
-       insertar + "INSERT INTO PASADAS (N) VALUES (3) -- FMT_ESTADISTICAFH\r\n", {{"1", "1"}}},
+       insertar + "INSERT INTO PASADAS (N) VALUES (3) -- FMT_ESTADISTICAFH\r\n",
+       {{"1", "1"}}},
   };
   for (const auto& c : casos) {
     Ejecutar("DELETE FROM PASADAS; DROP VIEW IF EXISTS V_A; DROP TABLE IF EXISTS A");
@@ -98,8 +100,8 @@ TEST_F(EjecutarSqlite, ArchivoDeErroresYAvisoFinal) {
 TEST_F(EjecutarSqlite, MensajeFinalSegunElModo) {
   Ejecutar("CREATE TABLE CLAVES (C int PRIMARY KEY); INSERT INTO CLAVES VALUES (1)");
   const std::string guion = Guion("INSERT INTO CLAVES VALUES (1)\r\n");
-  for (auto [modo, mensajes] : std::vector<std::pair<std::string, size_t>>{
-           {"", 1}, {"1", 1}, {"Automatica", 0}, {"automatica", 1}}) {
+  for (auto [modo, mensajes] :
+       std::vector<std::pair<std::string, size_t>>{{"", 1}, {"1", 1}, {"Automatica", 0}, {"automatica", 1}}) {
     gParametroAdicional = modo;
     op->Limpiar();
     ::Ejecutar(guion);
@@ -119,8 +121,9 @@ TEST_F(EjecutarSqlite, GuardiaDeEliminacion) {
     bool ejecuta;
   } casos[] = {{"OMBU@", 1, true}, {"ombu@", 1, false}, {"", 1, false}, {"OMBU@ ", 1, false}};
   for (const auto& c : casos) {
-    Ejecutar("DELETE FROM PASADAS; CREATE TABLE IF NOT EXISTS VIEJA (X int); CREATE TABLE IF NOT EXISTS VIEJA2 (X "
-             "int); CREATE TABLE IF NOT EXISTS VIEJA3 (X int)");
+    Ejecutar(
+        "DELETE FROM PASADAS; CREATE TABLE IF NOT EXISTS VIEJA (X int); CREATE TABLE IF NOT EXISTS VIEJA2 (X "
+        "int); CREATE TABLE IF NOT EXISTS VIEJA3 (X int)");
     op->Limpiar();
     op->ResponderTexto(c.respuesta);
     ::Ejecutar(guion);

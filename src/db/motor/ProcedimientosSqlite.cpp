@@ -27,8 +27,7 @@ Resultado ProcedimientosSqlite::Ejecutar(const std::string& sentencia, const std
     Resultado r;
     if (texto::IgualesSinCaso(l.nombre, "sp_addlogin"))
       r = AgregarLogin(l.Argumento("@loginame", 0), l.Argumento("@defdb", 2), rutaAbierta);
-    else if (!SinEfecto(l.nombre))
-      r = ProcedimientoDesconocido(l.nombre);
+    else if (!SinEfecto(l.nombre)) r = ProcedimientoDesconocido(l.nombre);
     if (!r.Ok()) return r;
   }
   return {};

@@ -17,15 +17,15 @@ bool EsUnaDe(const Token& k, std::initializer_list<const char*> palabras) {
 
 // Words that begin a statement when they open a line.
 bool EmpiezaSentencia(const Token& k) {
-  return EsUnaDe(k, {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "DROP", "ALTER", "BEGIN", "COMMIT",
-                     "ROLLBACK", "SET", "EXEC", "EXECUTE", "TRUNCATE", "USE", "DECLARE", "PRINT", "GO", "GRANT",
-                     "REVOKE"});
+  return EsUnaDe(
+      k, {"SELECT", "INSERT", "UPDATE",  "DELETE",   "CREATE", "DROP",    "ALTER", "BEGIN", "COMMIT", "ROLLBACK",
+          "SET",    "EXEC",   "EXECUTE", "TRUNCATE", "USE",    "DECLARE", "PRINT", "GO",    "GRANT",  "REVOKE"});
 }
 
 // A token after which the next line goes on with the same statement.
 bool Continua(const Token& k) {
-  return EsUnaDe(k, {"UNION", "ALL", "EXCEPT", "INTERSECT", "AS", "ON", "OF", "THEN", "ELSE", "FOR", "OR", "AND",
-                     "NOT", "EXISTS", "IN", "INSTEAD"}) ||
+  return EsUnaDe(k, {"UNION", "ALL", "EXCEPT", "INTERSECT", "AS", "ON", "OF", "THEN", "ELSE", "FOR", "OR", "AND", "NOT",
+                     "EXISTS", "IN", "INSTEAD"}) ||
          EsSimbolo(k, ",") || EsSimbolo(k, "(") || EsSimbolo(k, "=") || EsSimbolo(k, "<") || EsSimbolo(k, ">");
 }
 
@@ -42,10 +42,9 @@ struct Estado {
   bool EsTransaccion() const {
     if (palabras.empty() || palabras.size() > 2) return false;
     const std::string& p = palabras[0];
-    const bool segundaOk = palabras.size() == 1 || palabras[1] == "TRAN" || palabras[1] == "TRANSACTION" ||
-                           palabras[1] == "WORK";
-    return (p == "BEGIN" && palabras.size() == 2 && segundaOk) ||
-           ((p == "COMMIT" || p == "ROLLBACK") && segundaOk);
+    const bool segundaOk =
+        palabras.size() == 1 || palabras[1] == "TRAN" || palabras[1] == "TRANSACTION" || palabras[1] == "WORK";
+    return (p == "BEGIN" && palabras.size() == 2 && segundaOk) || ((p == "COMMIT" || p == "ROLLBACK") && segundaOk);
   }
 };
 

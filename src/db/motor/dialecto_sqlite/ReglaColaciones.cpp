@@ -12,10 +12,8 @@ void ReglaColaciones(std::vector<Token>& t) {
     const size_t n = Siguiente(t, i);
     if (n == std::string::npos || t[n].clase != ClaseToken::Palabra) continue;
     const std::string& nombre = t[n].texto;
-    if (texto::ContieneSinCaso(nombre, "_CI"))
-      t[n].texto = "NOCASE";
-    else if (texto::ContieneSinCaso(nombre, "_CS") || texto::ContieneSinCaso(nombre, "_BIN"))
-      t[n].texto = "BINARY";
+    if (texto::ContieneSinCaso(nombre, "_CI")) t[n].texto = "NOCASE";
+    else if (texto::ContieneSinCaso(nombre, "_CS") || texto::ContieneSinCaso(nombre, "_BIN")) t[n].texto = "BINARY";
   }
 }
 

@@ -8,6 +8,7 @@
 #include "services/esquema/EjecutarGuion.h"
 #include "demo/GuionesErpDemo.h"
 #include "services/esquema/TablasPropias.h"
+#include "demo/ConsultasDemo.h"
 #include "demo/ContextoDemo.h"
 
 namespace demo {
@@ -33,7 +34,7 @@ bool Poblar(sqlite3* db, const ParametrosDemo& p, ResumenDemo& resumen, std::str
   if (!EjecutarGuion(db, GuionEsquemaErpDemo(), &error) || !CrearTablasPropias(db, &error)) return false;
   ContextoDemo c(db, p);
   for (auto paso : {PoblarVendedores, PoblarArticulos, PoblarClientes, PoblarComprobantes, PoblarConfiguracion,
-                    PrepararAltaArticulos})
+                    PrepararAltaArticulos, PrepararConsultas, PoblarArboles})
     if (!paso(c, error)) return false;
   if (!EjecutarGuion(db, GuionIndicesErpDemo(), &error) || !EjecutarGuion(db, "COMMIT;", &error)) return false;
   resumen = c.resumen;

@@ -92,6 +92,11 @@ class Lib_FrmCons3Modelo {
   // Left edge of the pane (twips): minus the scroll bar's value.
   double IzquierdaPanel() const { return -double(desplazamiento_); }
   int CajaActual() const { return cajaActual_; }
+  // How the list sorts itself: not at all (the statement's order), or by a
+  // column (0-based) in a direction.
+  bool Ordenada() const { return ordenada_; }
+  size_t ColumnaOrden() const { return columnaOrden_; }
+  bool Descendente() const { return descendente_; }
 
   // The window's own facts, set by the Qt window (twips): the width of n
   // letters "X" in its font, and the screen's width.

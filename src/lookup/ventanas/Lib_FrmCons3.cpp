@@ -72,7 +72,6 @@ void Lib_FrmCons3::Construir() {
   lista_->setSelectionMode(QAbstractItemView::SingleSelection);
   lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lista_->header()->setSectionsClickable(true);
-  lista_->header()->setSortIndicatorShown(true);
   lista_->header()->setStretchLastSection(false);
   QFont letra = lista_->font();
   letra.setBold(true);
@@ -230,6 +229,7 @@ void Lib_FrmCons3::ListaCargada() {
     MostrarTextoCaja(modelo_.CmbSearch(i));
   }
   GeometriaCambiada();
+  MostrarOrden();
   resize(Pixeles(modelo_.Geometria().anchoVentana - kBordesVentana, *this), height());
   SeleccionCambiada();
 }
@@ -240,7 +240,15 @@ void Lib_FrmCons3::AntesDeOrdenar() { filas_->AntesDeOrdenar(); }
 
 void Lib_FrmCons3::OrdenCambiado() {
   filas_->Ordenada();
+  MostrarOrden();
   SeleccionCambiada();
+}
+
+void Lib_FrmCons3::MostrarOrden() {
+  QHeaderView* h = lista_->header();
+  h->setSortIndicatorShown(modelo_.Ordenada());
+  if (modelo_.Ordenada())
+    h->setSortIndicator(int(modelo_.ColumnaOrden()), modelo_.Descendente() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void Lib_FrmCons3::SeleccionCambiada() {

@@ -54,6 +54,7 @@ class Lib_FrmCons3 : public QDialog, private VistaLista {
   void ColocarCajas();
   void Redimensionar();
   void MostrarTextoCaja(const ControlVentana& c);
+  void MostrarOrden();
 
   // VistaLista
   void AntesDeCargar() override;

@@ -1,0 +1,73 @@
+// The coded hierarchies of the demo ERP that the tree lookup shows: a code
+// hangs below the code it extends (product families, accounts, cost
+// centres, warehouse positions).
+#include "demo/ConsultasDemo.h"
+#include "services/esquema/EjecutarGuion.h"
+
+namespace demo {
+namespace {
+
+// The articles' families are 0001 to 0012; a group above them and a few
+// subfamilies below, three levels in all.
+const char* kArboles = R"(
+CREATE TABLE TA_FAMILIAS (
+  IdFamilia varchar(6) NOT NULL COLLATE NOCASE PRIMARY KEY,
+  Descripcion varchar(60) NULL
+);
+CREATE VIEW V_TA_FAMILIAS AS SELECT IdFamilia, Descripcion FROM TA_FAMILIAS;
+INSERT INTO TA_FAMILIAS VALUES
+  ('0', 'TODOS LOS RUBROS'),
+  ('000', 'ALMACEN'), ('001', 'BEBIDAS Y LIMPIEZA'),
+  ('0001', 'LACTEOS'), ('000101', 'QUESOS'), ('000102', 'YOGURES'), ('000103', 'LECHES'),
+  ('0002', 'CAFE E INFUSIONES'), ('000201', 'CAFE MOLIDO'), ('000202', 'CAFE INSTANTANEO'), ('000203', 'TE'),
+  ('0003', 'YERBA MATE'), ('0004', 'AZUCAR Y ENDULZANTES'), ('0005', 'ACEITES'),
+  ('0006', 'ARROZ Y LEGUMBRES'), ('0007', 'FIDEOS'), ('0008', 'GALLETITAS'), ('000801', 'DULCES'),
+  ('000802', 'SALADAS'), ('0009', 'CONSERVAS'),
+  ('0010', 'GASEOSAS'), ('0011', 'AGUAS'), ('0012', 'LIMPIEZA'), ('001201', 'DETERGENTES'),
+  ('001202', 'LAVANDINAS');
+
+CREATE TABLE MA_CUENTAS (
+  CODIGO varchar(20) NOT NULL COLLATE NOCASE PRIMARY KEY,
+  DESCRIPCION varchar(60) NULL
+);
+INSERT INTO MA_CUENTAS VALUES
+  ('1', 'ACTIVO'), ('11', 'ACTIVO CORRIENTE'), ('1101', 'CAJA Y BANCOS'), ('110101', 'CAJA'),
+  ('110102', 'BANCO DE LA NACION'), ('110103', 'BANCO MACRO'), ('1102', 'CREDITOS POR VENTAS'),
+  ('110201', 'DEUDORES POR VENTAS'), ('110202', 'DOCUMENTOS A COBRAR'), ('1103', 'BIENES DE CAMBIO'),
+  ('12', 'ACTIVO NO CORRIENTE'), ('1201', 'RODADOS'), ('1202', 'INSTALACIONES'),
+  ('2', 'PASIVO'), ('21', 'PASIVO CORRIENTE'), ('211', 'DEUDAS COMERCIALES'), ('2110', 'PROVEEDORES'),
+  ('21101010', 'PROVEEDORES LOCALES'), ('21101010003', 'LACTEOS DEL VALLE S.R.L.'),
+  ('21101010011', 'BEBIDAS DEL NORTE S.A.'), ('21101010029', 'V.E.L.T.A. S.A.'),
+  ('21101010047', 'ALIMENTOS O''HIGGINS S.A.'), ('21101010052', 'DISTRIBUIDORA CUYO S.R.L.'),
+  ('212', 'DEUDAS FISCALES'), ('2121', 'IVA DEBITO FISCAL'),
+  ('4', 'INGRESOS'), ('41', 'VENTAS'), ('4101', 'VENTAS DE MERCADERIAS'), ('4102', 'DESCUENTOS OTORGADOS'),
+  ('5', 'EGRESOS'), ('51', 'COSTO DE VENTAS'), ('52', 'GASTOS DE COMERCIALIZACION'), ('5201', 'FLETES'),
+  ('5202', 'COMISIONES DE VENDEDORES');
+
+CREATE TABLE TA_CCOSTO (
+  CODIGO varchar(20) NOT NULL COLLATE NOCASE PRIMARY KEY,
+  DESCRIPCION varchar(60) NULL
+);
+INSERT INTO TA_CCOSTO VALUES
+  ('1', 'ADMINISTRACION'), ('101', 'CONTABILIDAD'), ('102', 'SISTEMAS'), ('103', 'RECURSOS HUMANOS'),
+  ('2', 'COMERCIAL'), ('201', 'VENTAS SALTA'), ('20101', 'PREVENTA SALTA CAPITAL'), ('20102', 'AUTOSERVICIOS'),
+  ('202', 'VENTAS JUJUY'), ('203', 'VENTAS TUCUMAN'),
+  ('3', 'LOGISTICA'), ('301', 'DEPOSITO CENTRAL'), ('302', 'REPARTO'), ('30201', 'FLOTA PROPIA'),
+  ('30202', 'FLETES CONTRATADOS');
+
+CREATE TABLE MA_POSICIONES (
+  IDPOSICION varchar(20) NOT NULL COLLATE NOCASE PRIMARY KEY,
+  DESCRIPCION varchar(60) NULL
+);
+INSERT INTO MA_POSICIONES VALUES
+  ('A', 'PASILLO A - SECOS'), ('A01', 'ESTANTERIA A01'), ('A0101', 'A01 NIVEL 1'), ('A0102', 'A01 NIVEL 2'),
+  ('A02', 'ESTANTERIA A02'), ('A0201', 'A02 NIVEL 1'),
+  ('B', 'PASILLO B - BEBIDAS'), ('B01', 'ESTANTERIA B01'), ('B0101', 'B01 NIVEL 1'), ('B02', 'ESTANTERIA B02'),
+  ('C', 'CAMARA DE FRIO'), ('C01', 'CAMARA LACTEOS'), ('C02', 'CAMARA FIAMBRES');
+)";
+
+}  // namespace
+
+bool PoblarArboles(ContextoDemo& c, std::string& error) { return EjecutarGuion(c.db, kArboles, &error); }
+
+}  // namespace demo

@@ -7,7 +7,10 @@ std::string TextoAyuda() {
       "Unificador de datos V.E.L.T.A. / Vorna: genera los archivos VTA, STK, PDV y RTA\n"
       "(ventas, stock, puntos de venta y rutas) de un paquete numerado.\n"
       "\n"
-      "Cadena de lanzamiento: items \"@Clave=valor;\" en cualquier orden:\n"
+      "Cadena de lanzamiento: items \"@Clave=valor;\" separados por \";\". Cada clave se busca como\n"
+      "texto dentro de la cadena, sin distinguir mayusculas, y vale su primera aparicion: \"@Usuario\"\n"
+      "tambien encuentra el comienzo de \"@UsuarioLogeado\" si este viene antes, y toma su valor.\n"
+      "Ponga @Usuario antes que @UsuarioLogeado. Un valor no puede contener \";\" (y pierde cada \"=\").\n"
       "  @Server=<servidor>       servidor SQL Server (\"sqlite\": base embebida; \"#\" delante: Oracle)\n"
       "  @DbName=<base>           base de datos (con sqlite: ruta del archivo)\n"
       "  @Usuario=<usuario>       usuario de la base\n"
@@ -25,5 +28,5 @@ std::string TextoAyuda() {
       "  3  ya se ejecuta otra copia del programa\n"
       "  4  no se pudo abrir la conexion a la base de datos\n"
       "  5  al menos un archivo no se entrego\n"
-      "  6  modo con ventana pedido sin pantalla disponible\n";
+      "  6  modo con ventana pedido sin pantalla disponible (o la pantalla no responde)\n";
 }

@@ -10,3 +10,7 @@ bool HayPantalla() {
   const char* qpa = std::getenv("QT_QPA_PLATFORM");
   return qpa && std::strncmp(qpa, "offscreen", 9) == 0;
 }
+
+const char* TextoSinPantalla() {
+  return "La ventana principal necesita una pantalla; use @ParametroAdicional=1 para la ejecucion desatendida.";
+}

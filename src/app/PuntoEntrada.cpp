@@ -73,6 +73,14 @@ int EjecutarPrograma(int argc, char** argv, FabricaModos crearModos) {
     return estado_salida::SegundaInstancia;
   }
 
+  // The interactive run needs its window: without a display it ends here,
+  // before the start-up sequence would ask for a login nobody can give.
+  if (!conVentanas && !desatendidoPedido) {
+    std::fprintf(stderr, "ut_vorna: no hay pantalla disponible (ni DISPLAY ni WAYLAND_DISPLAY). %s\n",
+                 TextoSinPantalla());
+    return estado_salida::SinVentana;
+  }
+
   std::string cadena;
   const int inicio = modos->IniciarSesion(cadena);
   if (inicio != estado_salida::Exito) return inicio;
@@ -81,11 +89,6 @@ int EjecutarPrograma(int argc, char** argv, FabricaModos crearModos) {
     UsarOperadorDesatendido();
     gEjecucionDesatendida = true;
     return modos->EjecutarDesatendido();
-  }
-  if (!conVentanas) {
-    std::fprintf(stderr, "ut_vorna: no hay pantalla disponible para la ventana principal "
-                         "(use @ParametroAdicional=1 para la ejecucion desatendida)\n");
-    return estado_salida::SinVentana;
   }
   return modos->EjecutarInteractivo();
 }

@@ -8,15 +8,13 @@ OperadorDesatendido::OperadorDesatendido(std::function<std::string()> rutaLog) :
 
 void OperadorDesatendido::Informar(const std::string& que, const std::string& titulo, const std::string& texto,
                                    int codigo) {
-  std::string cuerpo = titulo.empty() ? texto : titulo + ": " + texto;
+  // One line per message, on the terminal as in the log.
+  const std::string cuerpo = registro::EnUnaLinea(titulo.empty() ? texto : titulo + ": " + texto);
   std::fprintf(stderr, "ut_vorna: %s%s\n", que.empty() ? "" : (que + ": ").c_str(), cuerpo.c_str());
   std::fflush(stderr);
   if (!rutaLog_) return;
   const std::string ruta = rutaLog_();
   if (ruta.empty()) return;
-  // Line breaks inside a message would split the log line.
-  for (auto& c : cuerpo)
-    if (c == '\r' || c == '\n') c = ' ';
   registro::Anexar(ruta, registro::Linea(FechaHora::Ahora(), "Desatendido", cuerpo, codigo));
 }
 

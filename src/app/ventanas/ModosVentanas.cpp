@@ -3,10 +3,13 @@
 // created only here.
 #include <QApplication>
 #include <memory>
+#include <optional>
 
 #include "app/ventanas/ModosVentanas.h"
 #include "app/EstadoSalida.h"
 #include "app/ventanas/FrmMsgBox.h"
+#include "app/ventanas/GuardiaPantalla.h"
+#include "app/ventanas/TraduccionesQt.h"
 #include "db/ventanas/VentanaAccesoQt.h"
 #include "sivlib/ventanas/OperadorQt.h"
 #include "unifier/ventanas/VentanaInterfaceVorna.h"
@@ -16,7 +19,9 @@ namespace {
 class ModosVentanas : public Modos {
  public:
   ModosVentanas(int& argc, char** argv) : app_(argc, argv) {
+    guardia_.reset();  // connected: later messages of Qt go as before
     QApplication::setApplicationName("ut_vorna");
+    InstalarTraduccionesQt(app_);
     FijarOperador(std::make_shared<OperadorQt>());
     // An operator can answer: missing or refused connection data are asked
     // for in the login window frmAcceso.
@@ -40,6 +45,8 @@ class ModosVentanas : public Modos {
   }
 
  private:
+  // Declared before the application object: it watches its connection to the display.
+  std::optional<GuardiaPantalla> guardia_{std::in_place};
   QApplication app_;
 };
 

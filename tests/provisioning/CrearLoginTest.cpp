@@ -46,15 +46,7 @@ RespuestaGrabada Nativo(long codigo, const std::string& descripcion) {
 
 class CrearLoginGrabado : public ConGrabador {
  protected:
-  void SetUp() override {
-    ConGrabador::SetUp();
-    std::filesystem::copy_file(ESQUEMA_ESTADISTICAS, carpeta / "completopxe.sql");
-    gCarpetaAplicacion = carpeta.Ruta();
-  }
-  void TearDown() override {
-    gCarpetaAplicacion.clear();
-    ConGrabador::TearDown();
-  }
+  EsquemaJuntoAlPrograma esquema{carpeta.Ruta()};
   VariableDePrueba path{"PATH", std::string(ABRIDOR_DE_PRUEBA) + ":/usr/bin:/bin"};
 };
 

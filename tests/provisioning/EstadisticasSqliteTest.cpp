@@ -13,15 +13,7 @@ namespace {
 
 class EstadisticasSqlite : public ConGuionSqlite {
  protected:
-  void SetUp() override {
-    ConGuionSqlite::SetUp();
-    std::filesystem::copy_file(ESQUEMA_ESTADISTICAS, carpeta / "completopxe.sql");
-    gCarpetaAplicacion = carpeta.Ruta();
-  }
-  void TearDown() override {
-    gCarpetaAplicacion.clear();
-    ConGuionSqlite::TearDown();
-  }
+  EsquemaJuntoAlPrograma esquema{carpeta.Ruta()};
   void Provisionar() { CrearLogin(kBaseEstadisticas, kUsuarioEstadisticas, kClaveEstadisticas); }
   // A value of the main connection's configuration table (wherever that connection is).
   std::string ValorPrincipal(const std::string& clave) {

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "provisioning/ArchivoErroresGuion.h"
+#include "sivlib/ValoresGlobales.h"
 
 VariableDePrueba::VariableDePrueba(const char* nombre, const std::string& valor) : nombre_(nombre) {
   const char* v = std::getenv(nombre);
@@ -20,6 +21,13 @@ VariableDePrueba::~VariableDePrueba() {
   if (habia_) setenv(nombre_.c_str(), previo_.c_str(), 1);
   else unsetenv(nombre_.c_str());
 }
+
+EsquemaJuntoAlPrograma::EsquemaJuntoAlPrograma(const std::string& carpeta) {
+  std::filesystem::copy_file(ESQUEMA_ESTADISTICAS, carpeta + "completopxe.sql");
+  gCarpetaAplicacion = carpeta;
+}
+
+EsquemaJuntoAlPrograma::~EsquemaJuntoAlPrograma() { gCarpetaAplicacion.clear(); }
 
 std::string ConGuionSqlite::Guion(const std::string& bytes, const std::string& nombre) {
   const std::string ruta = carpeta / nombre;

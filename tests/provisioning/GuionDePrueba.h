@@ -18,6 +18,14 @@ class VariableDePrueba {
   bool habia_;
 };
 
+// The program's folder (gCarpetaAplicacion) pointed at `carpeta`, with the
+// statistics schema script as delivered in it, for the object's lifetime.
+class EsquemaJuntoAlPrograma {
+ public:
+  explicit EsquemaJuntoAlPrograma(const std::string& carpeta);
+  ~EsquemaJuntoAlPrograma();
+};
+
 class ConGuionSqlite : public ConBaseSqlite {
  protected:
   // Writes the script's bytes into the test's folder; returns its path.

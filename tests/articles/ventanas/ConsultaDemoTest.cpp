@@ -4,28 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "CajaQt.h"
 #include "ServidorHttpPrueba.h"
 #include "articles/BaseMaestra.h"
-#include "articles/ventanas/AltaArticuloModal.h"
 #include "articles/ventanas/FrmArtAlta.h"
 #include "demo/GeneradorDemo.h"
 #include "lookup/AltaArticulo.h"
-#include "lookup/Lib_FrmCons3Modelo.h"
+#include "lookup/Lib_ClsCons3.h"
+#include "lookup/ventanas/Lib_FrmCons3.h"
+#include "lookup/ventanas/VentanasConsulta.h"
 #include "services/Configuracion.h"
 #include "sivlib/Aplicacion.h"
 #include "sivlib/Utiles.h"
 #include "support/BaseDePrueba.h"
 
 namespace {
-
-struct VistaDePrueba : VistaLista {
-  void Ocultar() override { ++ocultada; }
-  int ocultada = 0;
-};
 
 class ConsultaDemo : public ConBaseSqlite {
  protected:
@@ -42,10 +39,14 @@ class ConsultaDemo : public ConBaseSqlite {
     Abrir(demoBase);
     FijarCarpeta(carpeta.Ruta());
     GrabaDfg(base_maestra::kClaveDireccion, servidor.Base());
-    // What the program's windows do at start.
-    RegistrarAltaArticulo(AbrirAltaArticulo);
+    // What a program with a display does before any lookup.
+    InstalarVentanasConsulta();
   }
   void TearDown() override {
+    Lib_ClsCons3& servicio = ServicioConsultas();
+    servicio.MostrarLista = nullptr;
+    servicio.MostrarArbol = nullptr;
+    servicio.gUsarMascarasConsultas = false;
     RegistrarAltaArticulo({});
     ConBaseSqlite::TearDown();
   }
@@ -55,31 +56,37 @@ class ConsultaDemo : public ConBaseSqlite {
 
 TEST_F(ConsultaDemo, NuevoEnLaConsultaDeArticulosRegistraYDevuelveElArticulo) {
   servidor.Responder(200, R"([{"Descripcion":"AGUA MINERAL 500 ML"}])");
-  Lib_FrmCons3Modelo lista;
-  VistaDePrueba vista;
-  lista.UsarVista(&vista);
-  lista.SQL = "SELECT TOP 1000 DESCRIPCION,IDARTICULO FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION";
-  lista.Form_Load();
-  const size_t filas = lista.Filas().Cantidad();
-  ASSERT_EQ(filas, 30u);
+  Lib_ClsCons3& servicio = ServicioConsultas();
+  servicio.gRutaMascaraConsultas = carpeta / "consultas.prx";
+  servicio.gUsarMascarasConsultas = true;
+  ASSERT_TRUE(servicio.CrearMascarasConsultas());
 
   std::string propuesto;
+  size_t filas = 0;
   QTimer::singleShot(0, [&] {
-    auto* f = qobject_cast<FrmArtAlta*>(QApplication::activeModalWidget());
-    ASSERT_TRUE(f) << "the registration window is not open";
-    propuesto = Caja(*f, 0)->text().toStdString();
-    Caja(*f, 0)->clear();
-    QTest::keyClicks(Caja(*f, 0), "7790315000123");
-    QTest::keyClick(Caja(*f, 0), Qt::Key_F7);
-    QTest::keyClick(Caja(*f, 2), Qt::Key_F2);
+    auto* consulta = qobject_cast<Lib_FrmCons3*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(consulta) << "the list lookup is not open";
+    filas = consulta->Modelo().Filas().Cantidad();
+    QTimer::singleShot(0, [&] {
+      auto* alta = qobject_cast<FrmArtAlta*>(QApplication::activeModalWidget());
+      ASSERT_TRUE(alta) << "the registration window is not open";
+      propuesto = Caja(*alta, 0)->text().toStdString();
+      Caja(*alta, 0)->clear();
+      QTest::keyClicks(Caja(*alta, 0), "7790315000123");
+      QTest::keyClick(Caja(*alta, 0), Qt::Key_F7);
+      QTest::keyClick(Caja(*alta, 2), Qt::Key_F2);
+    });
+    consulta->findChild<QPushButton*>("CmdNuevo")->click();
   });
-  lista.CmdNuevo_Click();
+  ColeccionTextos devueltos = NuevaListaTextos();
+  std::string campo;
+  servicio.ConsultaSearch("V_MA_ARTICULOS", devueltos, "", campo, "", "", false);
 
+  EXPECT_GT(filas, 0u);  // the demo's articles are listed
   EXPECT_EQ(propuesto, "1");  // the demo's codes begin with zeros: the first right-aligned number
-  EXPECT_EQ(lista.ValorDevuelto.Texto(), "1");
-  EXPECT_EQ(vista.ocultada, 1);
-  EXPECT_EQ(ConsultarSqlite(demoBase, "SELECT IdArticulo,CodigoBarra,Descripcion,IdUnidad,Suspendido FROM V_MA_ARTICULOS "
-                      "WHERE IdArticulo = '" + FormatearCodigo("1", 25) + "'"),
+  EXPECT_EQ(servicio.ValorDevuelto.Texto(), "1");
+  EXPECT_EQ(ConsultarSqlite(demoBase, "SELECT IdArticulo,CodigoBarra,Descripcion,IdUnidad,Suspendido "
+                                      "FROM V_MA_ARTICULOS WHERE IdArticulo = '" + FormatearCodigo("1", 25) + "'"),
             (Filas{{FormatearCodigo("1", 25), "7790315000123", "AGUA MINERAL 500 ML", "   1", "0"}}));
   EXPECT_EQ(servidor.Pedidos(), (std::vector<std::string>{"/ws/inicio.php?opcion=GetCodigo&codigo=7790315000123"}));
 }

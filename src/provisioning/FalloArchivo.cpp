@@ -8,20 +8,27 @@ namespace {
 constexpr long kErrorDispositivo = 57;  // device I/O error
 constexpr long kErrorAcceso = 75;       // path/file access error
 
-long NumeroPlataforma(int numeroErrno) {
+struct Motivo {
+  long numero;
+  const char* texto;
+};
+
+Motivo MotivoDe(int numeroErrno) {
   switch (numeroErrno) {
-    case ENOENT: return errores::ArchivoNoEncontrado;
-    case ENOTDIR: return errores::RutaNoEncontrada;
+    case ENOENT: return {errores::ArchivoNoEncontrado, "No se encontró el archivo"};
+    case ENOTDIR: return {errores::RutaNoEncontrada, "No se encontró la ruta de acceso"};
     case EACCES:
     case EPERM:
-    case EROFS: return errores::PermisoDenegado;
-    case EIO: return kErrorDispositivo;
-    default: return kErrorAcceso;
+    case EROFS: return {errores::PermisoDenegado, "Permiso denegado"};
+    case EIO: return {kErrorDispositivo, "Error de E/S en el dispositivo"};
+    default: return {kErrorAcceso, "Error de acceso a la ruta o el archivo"};
   }
 }
 
 }  // namespace
 
 ErrorSistema FalloArchivo(int numeroErrno, const std::string& ruta) {
-  return {NumeroPlataforma(numeroErrno), ruta + ": " + std::strerror(numeroErrno), "Archivo"};
+  const Motivo m = MotivoDe(numeroErrno);
+  // The system's own words stay beside the program's, naming the cause.
+  return {m.numero, std::string(m.texto) + " " + ruta + " (" + std::strerror(numeroErrno) + ")", "UT_VORNA"};
 }

@@ -191,6 +191,22 @@ TEST_F(CrearLoginGrabado, TempEnBlancoUsaLaCarpetaTemporalDeLaBiblioteca) {
   EXPECT_EQ(ArchivosDeErrores(carpeta / "tmp").size(), 1u) << "the runner's error file goes there too";
 }
 
+// The creation script cannot be written: the general error dialog, with no
+// routine name, decides; leaving creates nothing, and the login's roles are
+// still sent.
+TEST_F(CrearLoginGrabado, GuionDeCreacionQueNoSePuedeEscribir) {
+  VariableDePrueba temp("TEMP", carpeta / "no_existe");
+  grabacion->Responder("sp_addlogin", Nativo(15010, "The database does not exist."), 1);
+  op->ResponderMensaje(respuesta::Reintentar);
+  op->ResponderMensaje(respuesta::Abortar);
+  CrearLogin(kBaseEstadisticas, kUsuarioEstadisticas, kClaveEstadisticas);
+  ASSERT_EQ(op->Mensajes().size(), 2u) << "retried once, then left";
+  EXPECT_NE(op->Mensajes()[0].texto.find(carpeta / "no_existe/CDB7.SQL"), std::string::npos) << op->Mensajes()[0].texto;
+  EXPECT_EQ(op->Mensajes()[0].titulo, "UT_VORNA Aviso al operador!!! - 2 ") << "no routine name";
+  EXPECT_EQ(SinPreparacion(Sentencias()), Unir({kAgregarEstadisticas}, Otorgamientos("PX_ESTADISTICAS")));
+  EXPECT_FALSE(DBEstadisticas().gOpenFlag);
+}
+
 // A creation script someone else left is replaced, never written through.
 TEST_F(CrearLoginGrabado, ElGuionDeCreacionSeReemplaza) {
   std::filesystem::create_directory(carpeta / "otro");

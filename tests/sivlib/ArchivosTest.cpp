@@ -4,6 +4,7 @@
 #include "sivlib/ArchivoIni.h"
 #include "sivlib/CodigoAnsi.h"
 #include "sivlib/OperadorDesatendido.h"
+#include "sivlib/RegistroAlternativo.h"
 #include "sivlib/RegistroErrores.h"
 #include "support/CarpetaPrueba.h"
 
@@ -39,7 +40,10 @@ TEST(RegistroErrores, LineaConYSinRutina) {
   ASSERT_TRUE(registro::Anexar(dir / "PXERR.LOG", "a Respondió : Sí"));
   ASSERT_TRUE(registro::Anexar(dir / "PXERR.LOG", "b"));
   EXPECT_EQ(LeerArchivo(dir / "PXERR.LOG"), "a Respondi\xF3 : S\xED\r\nb\r\n");
-  EXPECT_FALSE(registro::Anexar(dir / "no/existe/PXERR.LOG", "x"));
+  // A folder that cannot take it: the line goes to the user's state folder
+  // (the test run's own, see CarpetaEstadoPrueba.h).
+  EXPECT_TRUE(registro::Anexar(dir / "no/existe/PXERR.LOG", "x"));
+  EXPECT_TRUE(LeerArchivo(registro::RutaAlternativa(dir / "no/existe/PXERR.LOG")).ends_with("x\r\n"));
 }
 
 TEST(OperadorDesatendido, ContestaSinEsperarYRegistra) {

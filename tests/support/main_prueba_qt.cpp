@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "CarpetaEstadoPrueba.h"
+
 int main(int argc, char** argv) {
+  AislarCarpetaEstado();
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   const std::string runtime = "/tmp/ut_vorna-xdg-" + std::to_string(getuid());
   mkdir(runtime.c_str(), 0700);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 
 #include "sivlib/Texto.h"
 
@@ -12,10 +11,55 @@ namespace {
 // last, partly used block costs little.
 constexpr size_t kBloque = size_t(1) << 20;
 
+// A cell's length is written in 7-bit groups, lowest first; the high bit
+// says another group follows.
+size_t LargoDeLargo(size_t n) {
+  size_t bytes = 1;
+  while (n >= 0x80) {
+    n >>= 7;
+    ++bytes;
+  }
+  return bytes;
+}
+
+char* EscribirLargo(char* p, size_t n) {
+  while (n >= 0x80) {
+    *p++ = char((n & 0x7F) | 0x80);
+    n >>= 7;
+  }
+  *p++ = char(n);
+  return p;
+}
+
+const char* LeerLargo(const char* p, size_t& n) {
+  n = 0;
+  for (int desplazamiento = 0;; desplazamiento += 7) {
+    const auto b = static_cast<unsigned char>(*p++);
+    n |= size_t(b & 0x7F) << desplazamiento;
+    if (!(b & 0x80)) return p;
+  }
+}
+
 std::string_view SinBlancos(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   return s;
+}
+
+bool EsAscii(std::string_view s) {
+  return std::none_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// `s` starts with `mayusculas` (ASCII capitals) ignoring case. A letter
+// outside ASCII never equals an ASCII one, so folding ASCII is enough.
+bool EmpiezaAscii(std::string_view s, std::string_view mayusculas) {
+  if (s.size() < mayusculas.size()) return false;
+  for (size_t i = 0; i < mayusculas.size(); ++i) {
+    char c = s[i];
+    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    if (c != mayusculas[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -24,9 +68,7 @@ void FilasConsulta::Vaciar(size_t columnas) {
   columnas_ = columnas;
   bloques_.clear();
   filas_.clear();
-  finales_.clear();
-  marcas_.clear();
-  niveles_.clear();
+  estados_.clear();
   orden_.clear();
 }
 
@@ -43,48 +85,51 @@ FilasConsulta::Ubicacion FilasConsulta::Reservar(size_t largo) {
   return u;
 }
 
-void FilasConsulta::Guardar(size_t fila, const std::vector<std::string_view>& celdas) {
+FilasConsulta::Ubicacion FilasConsulta::Guardar(std::span<const std::string_view> celdas) {
   size_t total = 0;
-  for (std::string_view c : celdas) total += c.size();
+  for (std::string_view c : celdas) total += LargoDeLargo(c.size()) + c.size();
   const Ubicacion u = Reservar(total);
-  char* destino = Dato(u);
-  size_t fin = 0;
-  for (size_t c = 0; c < columnas_; ++c) {
-    if (!celdas[c].empty()) std::memcpy(destino + fin, celdas[c].data(), celdas[c].size());
-    fin += celdas[c].size();
-    finales_[fila * columnas_ + c] = uint32_t(fin);
+  char* p = bloques_[u.bloque].datos.get() + u.inicio;
+  for (std::string_view c : celdas) {
+    p = EscribirLargo(p, c.size());
+    if (!c.empty()) std::memcpy(p, c.data(), c.size());
+    p += c.size();
   }
-  filas_[fila] = u;
+  return u;
 }
 
 void FilasConsulta::Agregar(std::span<const std::string> celdas, uint8_t nivel) {
-  std::vector<std::string_view> vistas(columnas_);
-  for (size_t c = 0; c < columnas_ && c < celdas.size(); ++c) vistas[c] = celdas[c];
-  const size_t fila = filas_.size();
-  filas_.push_back({});
-  finales_.resize(finales_.size() + columnas_);
-  Guardar(fila, vistas);
-  marcas_.push_back(0);
-  niveles_.push_back(nivel);
-  orden_.push_back(uint32_t(fila));
+  vistas_.assign(columnas_, std::string_view());
+  for (size_t c = 0; c < columnas_ && c < celdas.size(); ++c) vistas_[c] = celdas[c];
+  orden_.push_back(uint32_t(filas_.size()));
+  filas_.push_back(Guardar(vistas_));
+  estados_.push_back(uint8_t(nivel << 1));
 }
 
 std::string_view FilasConsulta::Celda(size_t fila, size_t columna) const {
   if (fila >= filas_.size() || columna >= columnas_) return {};
-  const uint32_t* fines = finales_.data() + fila * columnas_;
-  const uint32_t inicio = columna == 0 ? 0 : fines[columna - 1];
-  return {Dato(filas_[fila]) + inicio, fines[columna] - inicio};
+  const char* p = Dato(filas_[fila]);
+  size_t largo = 0;
+  for (size_t c = 0; c < columna; ++c) {
+    p = LeerLargo(p, largo);
+    p += largo;
+  }
+  p = LeerLargo(p, largo);
+  return {p, largo};
 }
 
 void FilasConsulta::FijarCelda(size_t fila, size_t columna, std::string_view texto) {
   if (fila >= filas_.size() || columna >= columnas_) return;
-  // The row is written anew after the others; blocks never move, so the
+  // The row is written anew after the others; blocks never move, so its
   // old cells can be read while it is written.
-  std::vector<std::string_view> vistas(columnas_);
-  for (size_t c = 0; c < columnas_; ++c) vistas[c] = c == columna ? texto : Celda(fila, c);
   const std::string copia(texto);  // `texto` may be one of this row's cells
-  vistas[columna] = copia;
-  Guardar(fila, vistas);
+  vistas_.resize(columnas_);
+  for (size_t c = 0; c < columnas_; ++c) vistas_[c] = c == columna ? std::string_view(copia) : Celda(fila, c);
+  filas_[fila] = Guardar(vistas_);
+}
+
+void FilasConsulta::Marcar(size_t fila, bool marcada) {
+  estados_[fila] = uint8_t(marcada ? estados_[fila] | kMarca : estados_[fila] & ~kMarca);
 }
 
 size_t FilasConsulta::PosicionDe(size_t fila) const {
@@ -102,16 +147,19 @@ void FilasConsulta::Ordenar(size_t columna, bool descendente) {
 }
 
 size_t FilasConsulta::Buscar(size_t columna, std::string_view prefijo) const {
-  for (size_t p = 0; p < orden_.size(); ++p)
-    if (texto::EmpiezaSinCaso(SinBlancos(Celda(orden_[p], columna)), prefijo)) return p;
+  const bool ascii = EsAscii(prefijo);
+  const std::string mayusculas = texto::Mayusculas(prefijo);
+  for (size_t p = 0; p < orden_.size(); ++p) {
+    const std::string_view celda = SinBlancos(Celda(orden_[p], columna));
+    if (ascii ? EmpiezaAscii(celda, mayusculas) : texto::EmpiezaSinCaso(celda, prefijo)) return p;
+  }
   return npos;
 }
 
 size_t FilasConsulta::Memoria() const {
   size_t total = sizeof(*this);
   for (const Bloque& b : bloques_) total += b.capacidad;
-  total += bloques_.capacity() * sizeof(Bloque) + filas_.capacity() * sizeof(Ubicacion) +
-           finales_.capacity() * sizeof(uint32_t) + marcas_.capacity() + niveles_.capacity() +
-           orden_.capacity() * sizeof(uint32_t);
+  total += bloques_.capacity() * sizeof(Bloque) + filas_.size() * sizeof(Ubicacion) + estados_.size() +
+           orden_.size() * sizeof(uint32_t);
   return total;
 }

@@ -1,14 +1,17 @@
 #pragma once
 // The rows of a list lookup, kept compact: a lookup may hold a hundred
-// thousand rows of a few short columns, and a text per cell would cost
-// several times the text itself. The cells of a row lie one after the
-// other in large shared blocks; a row keeps where its cells start and end.
+// thousand rows of a few short columns, and a text object per cell would
+// cost several times the text itself. A row's cells lie one after the
+// other in large shared blocks, each cell preceded by its length (one byte
+// for a cell shorter than 128 bytes); a row keeps only where it begins.
 // Besides its cells a row has a mark (check box) and a stock level (0 for
-// none, 1 to 4).
+// none, 1 to 4). Nothing is ever moved once stored: the per-row lists grow
+// in pieces instead of being copied into larger ones.
 //
 // Rows are numbered in the order they were added; the list shows them in
 // its own order (Posicion), which sorting changes.
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <span>
 #include <string>
@@ -22,15 +25,15 @@ class FilasConsulta {
   // Empties the list; every row added from now on has `columnas` cells.
   void Vaciar(size_t columnas);
   size_t Columnas() const { return columnas_; }
-  size_t Cantidad() const { return marcas_.size(); }
+  size_t Cantidad() const { return filas_.size(); }
 
   // Adds a row at the end of the list; missing cells are empty.
   void Agregar(std::span<const std::string> celdas, uint8_t nivel = 0);
   std::string_view Celda(size_t fila, size_t columna) const;
   void FijarCelda(size_t fila, size_t columna, std::string_view texto);
-  bool Marcada(size_t fila) const { return marcas_[fila] != 0; }
-  void Marcar(size_t fila, bool marcada) { marcas_[fila] = marcada ? 1 : 0; }
-  uint8_t Nivel(size_t fila) const { return niveles_[fila]; }
+  bool Marcada(size_t fila) const { return (estados_[fila] & kMarca) != 0; }
+  void Marcar(size_t fila, bool marcada);
+  uint8_t Nivel(size_t fila) const { return uint8_t(estados_[fila] >> 1); }
 
   // The row shown at a position of the list (0-based) and back.
   size_t EnPosicion(size_t posicion) const { return orden_[posicion]; }
@@ -46,15 +49,16 @@ class FilasConsulta {
   size_t Memoria() const;
 
  private:
+  static constexpr uint8_t kMarca = 1;
   struct Ubicacion {
     uint32_t bloque;
     uint32_t inicio;
   };
-  // Room for `largo` bytes that stay in one block; returns where they go.
+  // Writes the cells as one row; returns where it begins.
+  Ubicacion Guardar(std::span<const std::string_view> celdas);
+  // Room for `largo` bytes that stay in one block.
   Ubicacion Reservar(size_t largo);
-  char* Dato(Ubicacion u) { return bloques_[u.bloque].datos.get() + u.inicio; }
   const char* Dato(Ubicacion u) const { return bloques_[u.bloque].datos.get() + u.inicio; }
-  void Guardar(size_t fila, const std::vector<std::string_view>& celdas);
 
   struct Bloque {
     std::unique_ptr<char[]> datos;
@@ -62,8 +66,8 @@ class FilasConsulta {
   };
   size_t columnas_ = 0;
   std::vector<Bloque> bloques_;
-  std::vector<Ubicacion> filas_;  // where each row's cells begin
-  std::vector<uint32_t> finales_;  // per cell: its end, counted from the row's beginning
-  std::vector<uint8_t> marcas_, niveles_;
-  std::vector<uint32_t> orden_;
+  std::deque<Ubicacion> filas_;
+  std::deque<uint8_t> estados_;  // mark in bit 0, stock level above it
+  std::deque<uint32_t> orden_;
+  std::vector<std::string_view> vistas_;  // a row's cells while it is written
 };

@@ -1,5 +1,6 @@
 // Opening and closing the callers' recordsets.
 #include "db/DB_Dll.h"
+#include "db/DialectoConexion.h"
 #include "db/Pasos.h"
 #include "sivlib/Texto.h"
 
@@ -32,10 +33,8 @@ void DB_Dll::AbrirRecordset(std::string& SentenciaSQL, Recordset& Lrcs, Conexion
        },
        [&] {
          ErrorSistema e;
-         // "past its first character": a string that merely starts with it is not Oracle's.
-         const size_t oracle = texto::BuscarSinCaso(gCnn->ConnectionString, "ORACLE");
-         texto = oracle != std::string::npos && oracle > 0 && ConvOracle ? ORACLE_Dicc(SentenciaSQL, &e)
-                                                                         : SentenciaSQL;
+         texto = ConvOracle && EsDialectoOracle(gCnn->ConnectionString) ? ORACLE_Dicc(SentenciaSQL, &e)
+                                                                        : SentenciaSQL;
          return e;
        },
        [&] {

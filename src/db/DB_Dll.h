@@ -136,7 +136,7 @@ class DB_Dll {
 
   // ---- Dialect translation and confidentiality views ----
   std::string SS_TSinonimos(const std::string& texto) const;
-  // Oracle only (gConnString contains "ORACLE"). An unmatched quote fails
+  // Oracle only (gConnString names an Oracle provider, EsDialectoOracle). An unmatched quote fails
   // with error 5 in `error`; the text then comes back untranslated.
   std::string ORACLE_Dicc(const std::string& Valor, ErrorSistema* error = nullptr) const;
 

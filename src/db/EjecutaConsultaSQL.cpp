@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "db/DB_Dll.h"
+#include "db/DialectoConexion.h"
 #include "sivlib/Operador.h"
 #include "sivlib/Texto.h"
 
@@ -48,7 +49,7 @@ void DB_Dll::EjecutarConTitulo(std::string& SentenciaSQL, long& RecordsAffected,
   const bool transaccion = ContieneSinCaso(SentenciaSQL, "TRANS");
   auto esTruncamiento = [&] { return lista.Errors.Count() > 0 && lista.Errors.Item(0).nativo == kTruncamiento; };
 
-  const ErrorSistema e = ContieneSinCaso(gCnn->ConnectionString, "ORACLE")
+  const ErrorSistema e = EsDialectoOracle(gCnn->ConnectionString)
                              ? DividirOracle(SentenciaSQL, RecordsAffected)
                              : gCnn->Execute(SentenciaSQL, &RecordsAffected, Lrcs);
   if (!e.HayError()) {

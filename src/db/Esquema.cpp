@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "db/DB_Dll.h"
+#include "db/DialectoConexion.h"
 #include "db/Pasos.h"
 #include "sivlib/Texto.h"
 
@@ -35,7 +36,7 @@ bool DB_Dll::ExisteTablaDB(const std::string& Tabla) {
 
 bool DB_Dll::ExisteCampoDB(const std::string& Tabla, const std::string& Campo) {
   // Oracle's column lists are not read: every column is taken as present.
-  if (texto::ContieneSinCaso(DB().gProveedor, "ORACLE")) return true;
+  if (EsProveedorOracle(DB().gProveedor)) return true;
   std::vector<std::string> columnas;
   bool existe = false;
   EjecutarPasos({[&] { return gCnn->EsquemaColumnas(gDBName, Tabla, columnas); },

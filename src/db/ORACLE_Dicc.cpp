@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "db/DB_Dll.h"
+#include "db/DialectoConexion.h"
 #include "sivlib/FechaHora.h"
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
@@ -88,7 +89,7 @@ std::string TraducirEstilo103(std::string t) {
 }  // namespace
 
 std::string DB_Dll::ORACLE_Dicc(const std::string& Valor, ErrorSistema* error) const {
-  if (!ContieneSinCaso(gConnString, "ORACLE")) return Valor;
+  if (!EsDialectoOracle(gConnString)) return Valor;
   if (ContarPalabras(Valor) < 2) return texto::IgualesSinCaso(Recortado(Valor), "LEN") ? "LENGTH" : Valor;
 
   std::string t = Valor;

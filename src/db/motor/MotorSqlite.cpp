@@ -49,14 +49,13 @@ class MotorSqlite : public Motor {
     // One connection serves one thread at a time (the program has one):
     // without the per-call mutex, reading a value costs half as much.
     int rc = sqlite3_open_v2(ruta.c_str(), &c->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    // The first read waits for a lock as every later statement does: a
+    // database another program holds for a moment is no failed login.
+    if (rc == SQLITE_OK) sqlite3_busy_timeout(c->db, espera_ * 1000);
     // A file that is not a database shows only at its first read.
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) {
-      Resultado r = ErrorSqlite(c->db, rc, "");
-      r.errores.insert(r.errores.begin(), BaseInexistente(nombre).errores.front());
-      return r;
-    }
+    if (rc != SQLITE_OK) return FalloAlAbrir(nombre, c->db, rc);
     sqlite3_extended_result_codes(c->db, 1);
     RegistrarFuncionesSqlServer(c->db);
     Cerrar();
@@ -162,6 +161,17 @@ class MotorSqlite : public Motor {
   static Resultado BaseInexistente(const std::string& nombre) {
     return ErrorMotor(ado::ErrorNoEspecificado, 4060, "42000",
                       "Cannot open database \"" + nombre + "\" requested by the login. The login failed.");
+  }
+
+  // The login's failure carries the engine's own reason ("database is
+  // locked", "file is not a database", "database disk image is
+  // malformed"): the operator reads the first provider error only.
+  static Resultado FalloAlAbrir(const std::string& nombre, sqlite3* db, int codigo) {
+    Resultado r = ErrorSqlite(db, codigo, "");
+    ErrorProveedor login = BaseInexistente(nombre).errores.front();
+    login.descripcion += " (" + std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(codigo)) + ")";
+    r.errores.insert(r.errores.begin(), login);
+    return r;
   }
 
   Resultado CrearBase(const std::string& nombre) {

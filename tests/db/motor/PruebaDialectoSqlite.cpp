@@ -10,9 +10,14 @@ using namespace dialecto_sqlite;
 namespace {
 
 struct Caso {
-  const char* sqlServer;
-  const char* sqlite;
+  std::string sqlServer;
+  std::string sqlite;
 };
+
+// A compared text also stands for itself followed by blanks (SQL Server pads
+// the shorter text): its range ends with the text followed by 8000 blanks.
+std::string HastaBlancos(const std::string& literal) { return literal + " || printf('%8000s', '')"; }
+std::string Entre(const std::string& literal) { return "BETWEEN " + literal + " AND " + HastaBlancos(literal); }
 
 void Verificar(std::initializer_list<Caso> casos, const EsquemaDeTablas& esquema = {}) {
   for (const auto& c : casos) EXPECT_EQ(TraducirSentencia(c.sqlServer, esquema), c.sqlite) << "de: " << c.sqlServer;
@@ -53,7 +58,7 @@ TEST(DialectoSqlite, Top) {
       {"SELECT TOP 50 PERCENT A FROM T",
        "SELECT A FROM T LIMIT (SELECT CAST(COUNT(*) * 50 / 100.0 AS INTEGER) + (COUNT(*) * 50 / 100.0 > "
        "CAST(COUNT(*) * 50 / 100.0 AS INTEGER)) FROM (SELECT A FROM T))"},
-      {"SELECT A FROM T WHERE B = 'TOP 5'", "SELECT A FROM T WHERE B = 'TOP 5'"},
+      {"SELECT A FROM T WHERE B = 'TOP 5'", "SELECT A FROM T WHERE B " + Entre("'TOP 5'")},
   });
 }
 
@@ -64,7 +69,7 @@ TEST(DialectoSqlite, LiteralesNombresYPropietario) {
       {"SELECT dbo.V_MV_Stock.TC FROM DBO.V_MV_Stock", "SELECT V_MV_Stock.TC FROM V_MV_Stock"},
       {"SELECT a.dbo FROM T a", "SELECT a.dbo FROM T a"},
       {"SELECT 'dbo.T' FROM T", "SELECT 'dbo.T' FROM T"},
-      {"DELETE TA_CONFIG_FORM WHERE FORMULARIO = 'F'", "DELETE FROM TA_CONFIG_FORM WHERE FORMULARIO = 'F'"},
+      {"DELETE TA_CONFIG_FORM WHERE FORMULARIO = 'F'", "DELETE FROM TA_CONFIG_FORM WHERE FORMULARIO " + Entre("'F'")},
       {"DELETE FROM T", "DELETE FROM T"},
       {"delete  T", "delete FROM  T"},
   });
@@ -72,13 +77,24 @@ TEST(DialectoSqlite, LiteralesNombresYPropietario) {
 
 TEST(DialectoSqlite, Fechas) {
   Verificar({
+      // A day is its midnight, stored as '2026-12-09' or '2026-12-09 00:00:00'.
       {"SELECT * FROM T WHERE F>='09/12/2026' AND F<='9/1/2026'",
-       "SELECT * FROM T WHERE F>='2026-12-09' AND F<='2026-01-09'"},
+       "SELECT * FROM T WHERE F>='2026-12-09' AND F<='2026-01-09 00:00:00'"},
       {"INSERT INTO T (F) VALUES ('09/12/2026 14:05:00')", "INSERT INTO T (F) VALUES ('2026-12-09 14:05:00')"},
       {"INSERT INTO T (F) VALUES ('03/05/24 14:07')", "INSERT INTO T (F) VALUES ('2024-05-03 14:07:00')"},
-      {"SELECT * FROM T WHERE F = #09/12/2026# ", "SELECT * FROM T WHERE F = '2026-12-09' "},
+      {"SELECT * FROM T WHERE F = #09/12/2026# ",
+       "SELECT * FROM T WHERE F BETWEEN '2026-12-09' AND '2026-12-09 00:00:00' "},
+      {"SELECT * FROM T WHERE F <> '09/12/2026' OR F > '09/12/2026' OR F < '09/12/2026 10:00'",
+       "SELECT * FROM T WHERE F NOT BETWEEN '2026-12-09' AND '2026-12-09 00:00:00' OR F > '2026-12-09 00:00:00' OR "
+       "F < '2026-12-09 10:00:00'"},
+      {"SELECT * FROM T WHERE '09/12/2026' >= F AND '09/12/2026' = T.F AND F BETWEEN '01/12/2026' AND '09/12/2026'",
+       "SELECT * FROM T WHERE '2026-12-09 00:00:00' >= F AND T.F BETWEEN '2026-12-09' AND '2026-12-09 00:00:00' AND F "
+       "BETWEEN '2026-12-01' AND '2026-12-09 00:00:00'"},
+      {"SELECT * FROM T WHERE F IN ('09/12/2026', '10/12/2026 08:00')",
+       "SELECT * FROM T WHERE F IN ('2026-12-09', '2026-12-09 00:00:00', '2026-12-10 08:00:00')"},
+      // Texts that only look like dates are compared as texts.
       {"SELECT * FROM T WHERE C = '31/02/2026' OR C = '12/345' OR C = '2026-12-09'",
-       "SELECT * FROM T WHERE C = '31/02/2026' OR C = '12/345' OR C = '2026-12-09'"},
+       "SELECT * FROM T WHERE C = '31/02/2026' OR C " + Entre("'12/345'") + " OR C " + Entre("'2026-12-09'")},
   });
 }
 
@@ -94,7 +110,8 @@ TEST(DialectoSqlite, FechasGuardadasEnColumnasDeTextoQuedanComoSeEscribieron) {
            "INSERT INTO T (\"C\", N, D, S, F) VALUES ('09/12/2026', '09/12/2026', '2026-12-09', '2026-12-09', "
            "'2026-12-09 10:00:00')"},
           {"UPDATE TA_CONFIG_FORM SET VALOR = '01/02/2026', CONTROL='x' WHERE FORMULARIO = 'F' AND VALOR > '01/02/2026'",
-           "UPDATE TA_CONFIG_FORM SET VALOR = '01/02/2026', CONTROL='x' WHERE FORMULARIO = 'F' AND VALOR > '2026-02-01'"},
+           "UPDATE TA_CONFIG_FORM SET VALOR = '01/02/2026', CONTROL='x' WHERE FORMULARIO " + Entre("'F'") +
+               " AND VALOR > '2026-02-01 00:00:00'"},
           {"UPDATE T WITH (ROWLOCK) SET T.F = '09/12/2026', c = '09/12/2026', N = '09/12/2026' + ''",
            "UPDATE T  SET T.F = '2026-12-09', c = '09/12/2026', N = SUMAR_TSQL('2026-12-09', '')"},
           // Not the whole value, not a VALUES row, or nothing known of the column: a date as before.
@@ -107,28 +124,35 @@ TEST(DialectoSqlite, FechasGuardadasEnColumnasDeTextoQuedanComoSeEscribieron) {
           {"INSERT INTO AUX_ERR VALUES (1, '', '', '09/12/2026')",
            "INSERT INTO AUX_ERR VALUES (1, '', '', '2026-12-09')"},
           {"SELECT '09/12/2026' AS Fecha FROM AUX_ERR WHERE Fecha = '09/12/2026'",
-           "SELECT '2026-12-09' AS Fecha FROM AUX_ERR WHERE Fecha = '2026-12-09'"},
+           "SELECT '2026-12-09' AS Fecha FROM AUX_ERR WHERE Fecha BETWEEN '2026-12-09' AND '2026-12-09 00:00:00'"},
       },
       EsquemaDePrueba);
 }
 
 TEST(DialectoSqlite, TextosComparadosSinBlancosFinales) {
   Verificar({
-      {"SELECT * FROM T WHERE USUARIO = 'ana '", "SELECT * FROM T WHERE USUARIO = 'ana'"},
-      {"SELECT * FROM T WHERE 'ana  ' <> U AND A>='b ' AND B <= N'c ' AND C != '  ' AND (D < 'd ')",
-       "SELECT * FROM T WHERE 'ana' <> U AND A>='b' AND B <= 'c' AND C != '' AND (D < 'd')"},
-      {"SELECT * FROM T JOIN U ON U.A = T.A AND U.B = 'b ' WHERE A IN ('a ', 2, 'c') AND B IN (SELECT 'x ' FROM U)",
-       "SELECT * FROM T JOIN U ON U.A = T.A AND U.B = 'b' WHERE A IN ('a', 2, 'c') AND B IN (SELECT 'x ' FROM U)"},
+      {"SELECT * FROM T WHERE USUARIO = 'ana '", "SELECT * FROM T WHERE USUARIO " + Entre("'ana'")},
+      {"SELECT * FROM T WHERE 'ana  ' <> U AND A>='b ' AND B <= N'c ' AND C != '  ' AND (D < 'd ') AND E > 'e'",
+       "SELECT * FROM T WHERE U NOT " + Entre("'ana'") + " AND A>='b' AND B <= " + HastaBlancos("'c'") + " AND C NOT " +
+           Entre("''") + " AND (D < 'd') AND E > " + HastaBlancos("'e'")},
+      {"SELECT * FROM T JOIN U ON U.A = T.A AND U.B = 'b ' WHERE A IN ('a  ', 2, 'c') AND B IN (SELECT 'x ' FROM U)",
+       "SELECT * FROM T JOIN U ON U.A = T.A AND U.B " + Entre("'b'") +
+           " WHERE A IN ('a', 'a ', 'a  ', 2, 'c') AND B IN (SELECT 'x ' FROM U)"},
+      {"SELECT * FROM T WHERE A BETWEEN 'a ' AND 'b ' AND 'x' = 'x '",
+       "SELECT * FROM T WHERE A BETWEEN 'a' AND " + HastaBlancos("'b'") + " AND 'x' = 'x'"},
+      {"SELECT * FROM T WHERE 'k ' = dbo.T.K + 1 OR 'k' < LTRIM(K)",
+       "SELECT * FROM T WHERE SUMAR_TSQL(T.K, 1) " + Entre("'k'") + " OR " + HastaBlancos("'k'") + " < LTRIM(K)"},
       {"SELECT * FROM T WHERE F >= '05/12/2026 '", "SELECT * FROM T WHERE F >= '2026-12-05'"},
-      // Blanks that count: LIKE patterns, parts of a longer operand, stored values.
+      // Blanks that count: LIKE patterns, parts of a longer operand, stored values, own collations.
       {"SELECT * FROM T WHERE A LIKE 'a %' AND B NOT LIKE 'b '", "SELECT * FROM T WHERE A LIKE 'a %' AND B NOT LIKE 'b '"},
       {"SELECT * FROM T WHERE A = 'x ' + B", "SELECT * FROM T WHERE A = SUMAR_TSQL('x ', B)"},
+      {"SELECT * FROM T WHERE A = 'x ' COLLATE Latin1_General_BIN", "SELECT * FROM T WHERE A = 'x ' COLLATE BINARY"},
       {"INSERT INTO T (A, B) VALUES ('x ', 'y ')", "INSERT INTO T (A, B) VALUES ('x ', 'y ')"},
-      {"UPDATE T SET C = 'x ', D='y ' WHERE U = 'ana '", "UPDATE T SET C = 'x ', D='y ' WHERE U = 'ana'"},
+      {"UPDATE T SET C = 'x ', D='y ' WHERE U = 'ana '", "UPDATE T SET C = 'x ', D='y ' WHERE U " + Entre("'ana'")},
       {"UPDATE T SET C = CASE WHEN U = 'a ' THEN 'b ' ELSE C END, D += 'd '",
-       "UPDATE T SET C = CASE WHEN U = 'a' THEN 'b ' ELSE C END, D += 'd '"},
-      {"UPDATE T SET C = (SELECT X FROM U WHERE U.K = 'k ') FROM T WHERE K = 'k '",
-       "UPDATE T SET C = (SELECT X FROM U WHERE U.K = 'k') FROM T WHERE K = 'k'"},
+       "UPDATE T SET C = CASE WHEN U " + Entre("'a'") + " THEN 'b ' ELSE C END, D += 'd '"},
+      {"UPDATE T SET C = (SELECT X FROM U WHERE U.K = 'k ') FROM T WHERE K='k '",
+       "UPDATE T SET C = (SELECT X FROM U WHERE U.K " + Entre("'k'") + ") FROM T WHERE K " + Entre("'k'")},
   });
 }
 
@@ -157,7 +181,7 @@ TEST(DialectoSqlite, SumaYConcatenacion) {
        "SELECT SUMAR_TSQL(LTRIM(A), IFNULL(B, '')) FROM T WHERE X = SUMAR_TSQL(Y, 1)"},
       {"SELECT CASE WHEN A > 0 THEN 'D' ELSE 'V' END + (B + C) FROM T",
        "SELECT SUMAR_TSQL(CASE WHEN A > 0 THEN 'D' ELSE 'V' END, (SUMAR_TSQL(B, C))) FROM T"},
-      {"SELECT A FROM T WHERE B = 'a+b'", "SELECT A FROM T WHERE B = 'a+b'"},
+      {"SELECT A FROM T WHERE B = 'a+b'", "SELECT A FROM T WHERE B " + Entre("'a+b'")},
   });
 }
 
@@ -182,7 +206,7 @@ TEST(DialectoSqlite, ConsultaDeVentas) {
       " FROM         V_MV_Stock LEFT OUTER JOIN\r\n"
       " V_MV_Cpte ON V_MV_Stock.TC = V_MV_Cpte.TC\r\n"
       " WHERE     (V_MV_Stock.Anulado = 0) AND (V_MV_Stock.TC IN ('TK', 'FC')) \r\n"
-      " AND (V_MV_Stock.FECHA>='2026-12-01' AND V_MV_Stock.FECHA<='2026-12-04') \r\n"
+      " AND (V_MV_Stock.FECHA>='2026-12-01' AND V_MV_Stock.FECHA<='2026-12-04 00:00:00') \r\n"
       " order by Fecha,secuencia\r\n";
   EXPECT_EQ(TraducirSentencia(entrada), salida);
 }

@@ -2,9 +2,18 @@
 // its text when the column is not a date column (SQL Server stores it as
 // given: error logs and window states keep "09/12/26 23:13"); everywhere
 // else it is a date and takes the ISO form the dates are stored in.
+//
+// A day without its time is midnight of that day, as on SQL Server. The
+// engine stores midnight as '2026-12-09' or as '2026-12-09 00:00:00'
+// (whoever wrote the row), and as texts both sort apart from each other and
+// before the day's later moments: a compared day stands for both forms, so
+// that FECHA <= '09/12/2026' keeps the movements dated that day at midnight
+// and FECHA = '09/12/2026' finds them whichever form they have.
 #include <optional>
 
+#include "db/motor/dialecto_sqlite/FormaFecha.h"
 #include "db/motor/dialecto_sqlite/Reglas.h"
+#include "db/motor/dialecto_sqlite/ValoresComparados.h"
 #include "db/motor/dialecto_sqlite/ValoresAsignados.h"
 #include "sivlib/FechaHora.h"
 #include "sivlib/Texto.h"
@@ -12,25 +21,9 @@
 namespace dialecto_sqlite {
 namespace {
 
-// Only the regional day/month/year shape counts as a date: "d/m/yyyy" or
-// "dd/mm/yy", optionally followed by " h:mm" or " h:mm:ss". Anything else
-// (codes, ISO texts, numbers) is left as written.
-bool TieneFormaDeFecha(const std::string& s) {
-  size_t i = 0;
-  auto digitos = [&](size_t min, size_t max) {
-    size_t n = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++n;
-    return n >= min && n <= max;
-  };
-  auto marca = [&](char c) { return i < s.size() && s[i] == c ? (++i, true) : false; };
-  if (!digitos(1, 2) || !marca('/') || !digitos(1, 2) || !marca('/')) return false;
-  const size_t iniAnio = i;
-  if (!digitos(2, 4) || i - iniAnio == 3) return false;
-  if (i == s.size()) return true;
-  if (!marca(' ') || !digitos(1, 2) || !marca(':') || !digitos(2, 2)) return false;
-  if (marca(':') && !digitos(2, 2)) return false;
-  return i == s.size();
-}
+// "yyyy-mm-dd", and the time of day that makes it a moment.
+constexpr size_t kLargoDia = 10;
+constexpr const char* kMedianoche = " 00:00:00";
 
 std::optional<std::string> IsoDe(const std::string& contenido) {
   if (!TieneFormaDeFecha(contenido)) return std::nullopt;
@@ -67,24 +60,34 @@ std::vector<bool> LiteralesDeColumnasDeTexto(const std::vector<Token>& t, const 
 
 void ReglaFechas(std::vector<Token>& t, const EsquemaDeTablas& esquema) {
   const std::vector<bool> comoTexto = LiteralesDeColumnasDeTexto(t, esquema);
+  std::vector<size_t> dias;  // literals now holding a day without its time
   for (size_t i = 0; i < t.size(); ++i) {
     Token& k = t[i];
+    std::optional<std::string> iso;
     if (k.clase == ClaseToken::Literal) {
       if (comoTexto[i]) continue;
-      if (auto iso = IsoDe(ContenidoLiteral(k))) k.texto = ComoLiteral(*iso);
+      iso = IsoDe(ContenidoLiteral(k));
     } else if (k.clase == ClaseToken::FechaAccess) {
       const std::string dentro = k.texto.substr(1, k.texto.size() - 2);
       if (comoTexto[i]) {
         k = {ClaseToken::Literal, ComoLiteral(dentro)};  // the text between the marks, as written
         continue;
       }
-      if (auto iso = IsoDe(dentro)) {
-        k = {ClaseToken::Literal, ComoLiteral(*iso)};
-      } else if (auto f = FechaHora::DesdeIso(dentro)) {
-        k = {ClaseToken::Literal, ComoLiteral(f->Iso())};
-      }
+      iso = IsoDe(dentro);
+      if (!iso)
+        if (auto f = FechaHora::DesdeIso(dentro)) iso = f->Iso();
     }
+    if (!iso) continue;
+    k = {ClaseToken::Literal, ComoLiteral(*iso)};
+    if (iso->size() == kLargoDia) dias.push_back(i);
   }
+  ValoresComparados comparados(t);
+  for (size_t i : dias) {
+    const std::string dia = ComoLiteral(ContenidoLiteral(t[i]));
+    const std::string medianoche = ComoLiteral(ContenidoLiteral(t[i]) + kMedianoche);
+    comparados.Equivaler(i, {dia, medianoche, dia + ", " + medianoche});
+  }
+  comparados.Aplicar(t);
 }
 
 }  // namespace dialecto_sqlite

@@ -68,15 +68,27 @@ std::string Leer(DB_Dll& db, const std::string& Clave, std::string& ValorAux, co
   return resultado;
 }
 
-void Grabar(DB_Dll& db, const std::string& Clave, const Variant& Valor, const std::string& ValorAux,
-            bool PoliticaNegocio, const std::string& Grupo, bool RecortarValor) {
+// Why a recordset did not open: the provider's last record, when it left one.
+ErrorSistema NoSePudoLeer(DB_Dll& db, const std::string& clave) {
+  ErrorSistema e{ado::ObjetoCerrado, "No se pudo leer la clave " + clave + " de " + configuracion::Tabla(),
+                 "Configuracion"};
+  const ErroresProveedor& errores = db.gCnn->Errors;
+  if (errores.Count() > 0) e.descripcion += ": " + errores.Item(errores.Count() - 1).descripcion;
+  return e;
+}
+
+// The row's first failing step, number 0 when the row was written.
+ErrorSistema Grabar(DB_Dll& db, const std::string& Clave, const Variant& Valor, const std::string& ValorAux,
+                    bool PoliticaNegocio, const std::string& Grupo, bool RecortarValor) {
   const std::string sql = configuracion::SentenciaEscritura(configuracion::Tabla(), Clave);
   Recordset rs;
   db.AbrirRecordset(sql, rs, db.gCnn.get(), cursor_ado::Dinamico, bloqueo_ado::Optimista, -1, true);
-  if (rs.State() != estado_objeto::Abierto) return;
-  if (rs.Eof() && rs.AddNew().HayError()) {
-    db.CierraRecordset(rs);
-    return;
+  if (rs.State() != estado_objeto::Abierto) return NoSePudoLeer(db, Clave);
+  if (rs.Eof()) {
+    if (ErrorSistema e = rs.AddNew(); e.HayError()) {
+      db.CierraRecordset(rs);
+      return e;
+    }
   }
   const std::string valor = RecortarValor ? texto::Recortado(Valor.Texto()) : Valor.Texto();
   rs.Asignar("GRUPO", Variant(Grupo));
@@ -85,8 +97,23 @@ void Grabar(DB_Dll& db, const std::string& Clave, const Variant& Valor, const st
   rs.Asignar("POLITICANEGOCIO", Variant::Booleano(PoliticaNegocio));
   if (!ValorAux.empty()) rs.Asignar("VALORAUX", Variant(texto::Recortado(ValorAux)));
   // One statement writes the whole row; when it fails nothing is half-written.
-  if (rs.Update().HayError()) rs.CancelUpdate();
+  ErrorSistema e = rs.Update();
+  if (e.HayError()) rs.CancelUpdate();
   db.CierraRecordset(rs);
+  return e;
+}
+
+// The value the key holds now, read again from the database.
+ErrorSistema Releer(DB_Dll& db, const std::string& Clave, std::string& valor) {
+  Recordset rs;
+  db.AbrirRecordset(configuracion::SentenciaLectura(configuracion::Tabla(), Clave), rs, nullptr,
+                    cursor_ado::SoloAvance, bloqueo_ado::SoloLectura, -1, true);
+  if (rs.State() != estado_objeto::Abierto) return NoSePudoLeer(db, Clave);
+  valor = rs.Eof() ? std::string() : SinNulo(rs.Valor("VALOR"));
+  const bool hayFila = !rs.Eof();
+  db.CierraRecordset(rs);
+  if (!hayFila) return {errores::ArgumentoInvalido, "La clave " + Clave + " no quedo guardada", "Configuracion"};
+  return {};
 }
 
 }  // namespace
@@ -117,6 +144,24 @@ std::string CfgPX(const std::string& Clave) {
 void GrabaDfg(const std::string& Clave, const Variant& Valor, const std::string& ValorAux, bool PoliticaNegocio,
               const std::string& Grupo, bool RecortarValor) {
   Grabar(DB(), Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor);
+}
+
+ErrorSistema GrabaDfgComprobado(const std::string& Clave, const Variant& Valor, const std::string& ValorAux,
+                                bool PoliticaNegocio, const std::string& Grupo, bool RecortarValor) {
+  DB_Dll& db = DB();
+  if (ErrorSistema e = Grabar(db, Clave, Valor, ValorAux, PoliticaNegocio, Grupo, RecortarValor); e.HayError())
+    return e;
+  // A statement can go through without changing the row (a driver that
+  // reports no failure for a row it did not find): what counts is what
+  // the table holds afterwards.
+  const std::string esperado = RecortarValor ? texto::Recortado(Valor.Texto()) : Valor.Texto();
+  std::string guardado;
+  if (ErrorSistema e = Releer(db, Clave, guardado); e.HayError()) return e;
+  if (guardado != esperado)
+    return {errores::ArgumentoInvalido,
+            "La clave " + texto::Recortado(Clave) + " guarda \"" + guardado + "\" en lugar de \"" + esperado + "\"",
+            "Configuracion"};
+  return {};
 }
 
 void GrabaCfgPX(const std::string& Clave, const Variant& Valor, const std::string& ValorAux, bool PoliticaNegocio,

@@ -6,6 +6,7 @@
 // numbers, dates).
 #include <string>
 
+#include "sivlib/ErrorSistema.h"
 #include "sivlib/Variant.h"
 
 class DB_Dll;
@@ -34,6 +35,17 @@ void GrabaDfg(const std::string& Clave, const Variant& Valor, const std::string&
               bool PoliticaNegocio = false, const std::string& Grupo = {}, bool RecortarValor = true);
 void GrabaCfgPX(const std::string& Clave, const Variant& Valor, const std::string& ValorAux = {},
                 bool PoliticaNegocio = false, const std::string& Grupo = {}, bool RecortarValor = true);
+
+// GrabaDfg for a value whose loss matters (the package counter): the
+// failure that kept it from being stored (the row could not be read or
+// found again, the update was refused, the database is read-only), or,
+// when the statements went through, a row that read back does not hold the
+// value. Number 0 when the value is stored. Besides the dialog the
+// database layer shows for a statement that cannot even be opened, nothing
+// is shown: the caller says what the loss means.
+ErrorSistema GrabaDfgComprobado(const std::string& Clave, const Variant& Valor, const std::string& ValorAux = {},
+                                bool PoliticaNegocio = false, const std::string& Grupo = {},
+                                bool RecortarValor = true);
 
 namespace configuracion {
 // The reading statement of a key (the key trimmed, its apostrophes doubled;

@@ -1,5 +1,7 @@
-// The generation run of the main window: package number, date range, the
-// chosen data sets, and the package counter stored at the end.
+// The generation run of the main window: package number, date range,
+// destination folder, the chosen data sets, and the package counter stored
+// at the end.
+#include <cmath>
 #include <vector>
 
 #include "services/Configuracion.h"
@@ -9,6 +11,7 @@
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
 #include "sivlib/ValoresGlobales.h"
+#include "unifier/CarpetaDestinoValida.h"
 #include "unifier/ClavesVorna.h"
 #include "unifier/ConstantesVorna.h"
 #include "unifier/GeneracionArchivo.h"
@@ -23,6 +26,19 @@ ControlVentana* CajaPorClave(ModeloVentana& ventana, const char* clave) {
   return ventana.Control("TxtFields", IndiceCampo(clave, ventana));
 }
 
+void Avisar(const std::string& mensaje) {
+  operador().Mensaje(mensaje, botones::OK + botones::Critico, "Aviso al Operador");
+}
+
+// Why the stored counter cannot give the next package number (empty when
+// it can). A missing, empty or non-numeric value starts again at 1, but a
+// fraction or a negative number would name the files "-16.7".
+std::string MotivoPaqueteInvalido(const std::string& guardado, double numero) {
+  if (numero >= 0 && numero == std::floor(numero)) return "";
+  return "El numero de paquete guardado en " + std::string(vorna::kClavePaquete) + " (\"" +
+         texto::Recortado(guardado) + "\") no es un numero entero positivo; corrijalo en TA_CONFIGURACION.";
+}
+
 }  // namespace
 
 bool frmInterfaceVorna::PrepararFecha(std::string& fecha, int dias) {
@@ -33,8 +49,13 @@ bool frmInterfaceVorna::PrepararFecha(std::string& fecha, int dias) {
     return true;
   }
   if (FechaHora::DesdeTexto(fecha)) return true;
-  operador().Mensaje("Debe ingresar una fecha valida!", botones::OK + botones::Critico, "Aviso al Operador");
+  Avisar("Debe ingresar una fecha valida!");
   return false;
+}
+
+std::string frmInterfaceVorna::MotivoCarpetaInvalida(const std::string& carpeta) const {
+  std::string motivo;
+  return vorna::CarpetaDestinoValida(carpeta, motivo) ? "" : motivo;
 }
 
 vorna::ResultadoGeneracion frmInterfaceVorna::ActualizarDatos() {
@@ -44,7 +65,9 @@ vorna::ResultadoGeneracion frmInterfaceVorna::ActualizarDatos() {
     ventana_.FijarValor(Control("chkTodos"), kTildado);
     ventana_.FijarTexto(TxtFields(3), Cfg(vorna::ClaveCarpetaDestino()));
   }
-  NroPaquete = TextoDeNumero(ValorNumerico(Cfg(std::string(vorna::kClavePaquete))) + 1, regional::SeparadorDecimal());
+  const std::string guardado = Cfg(std::string(vorna::kClavePaquete));
+  const double ultimo = ValorNumerico(guardado);
+  NroPaquete = TextoDeNumero(ultimo + 1, regional::SeparadorDecimal());
   r.nroPaquete = NroPaquete;
 
   const ControlVentana* cajaDesde = CajaPorClave(ventana_, "FECHA_DESDE");
@@ -64,13 +87,33 @@ vorna::ResultadoGeneracion frmInterfaceVorna::ActualizarDatos() {
       {"chkRuta", vorna::kRutas}};
   for (const auto& [casilla, codigo] : casillas)
     if (todos || Control(casilla).valor == kTildado) codigos.emplace_back(codigo);
+  if (codigos.empty()) {
+    ultima_ = r;
+    return r;
+  }
+
+  // Refused before anything is written or numbered. An empty folder box
+  // means the files stay in the temporary folder.
+  r.rechazo = MotivoPaqueteInvalido(guardado, ultimo);
+  if (r.rechazo.empty() && !TxtFields(3).texto.empty()) r.rechazo = MotivoCarpetaInvalida(TxtFields(3).texto);
+  if (!r.rechazo.empty()) {
+    Avisar(r.rechazo + " No se generaron archivos.");
+    ultima_ = r;
+    return r;
+  }
 
   enCurso_ = true;
   for (const std::string& codigo : codigos) r.archivos.push_back(generarArchivo(codigo, desde, hasta));
   enCurso_ = false;
   // The counter advances with every run that wrote at least one file,
   // whether each file succeeded or not: a package number is never reused.
-  if (!r.archivos.empty()) vorna::GrabarDato(vorna::kClavePaquete, NroPaquete);
+  // A counter that cannot be stored would make the next run reuse it and
+  // replace these files, so the run fails and says so.
+  r.paqueteNoGuardado = vorna::GrabarDato(vorna::kClavePaquete, NroPaquete);
+  if (r.paqueteNoGuardado.HayError())
+    Avisar("No se pudo guardar el numero de paquete " + NroPaquete + " en " + std::string(vorna::kClavePaquete) +
+           ": " + r.paqueteNoGuardado.descripcion + ". Los archivos de este paquete se reemplazarian en la proxima " +
+           "ejecucion; corrija la base de datos antes de volver a generar.");
   ultima_ = r;
   return r;
 }

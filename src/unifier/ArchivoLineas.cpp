@@ -8,11 +8,20 @@
 
 namespace vorna {
 
+std::string CampoDeLinea(std::string_view campo) {
+  std::string r(campo);
+  for (char& c : r) {
+    if (c == ';') c = ',';
+    else if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+  }
+  return r;
+}
+
 std::string UnirCampos(const std::vector<std::string>& campos) {
   std::string linea;
   for (size_t i = 0; i < campos.size(); ++i) {
     if (i) linea += kDelimitador;
-    linea += campos[i];
+    linea += CampoDeLinea(campos[i]);
   }
   return linea;
 }

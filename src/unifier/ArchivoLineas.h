@@ -1,6 +1,8 @@
 #pragma once
 // Writer of a data-set file: one line per record, the fields joined by
-// ";" (no quoting, no escaping), every line ended by CR LF, the text
+// ";" (no quoting, no escaping: inside a field a ";" becomes "," and CR,
+// LF and TAB become a blank, so that an ERP text never adds a column or a
+// line the platform's importer would misread), every line ended by CR LF, the text
 // converted from UTF-8 to Windows-1252 (a character outside the code page
 // becomes "?"). Lines are buffered and streamed; nothing of the data set
 // is kept in memory.
@@ -22,6 +24,8 @@
 
 namespace vorna {
 
+// A field's text as it goes into a line: ";" -> ",", CR, LF, TAB -> " ".
+std::string CampoDeLinea(std::string_view campo);
 // The fields joined by ";" (UTF-8, without line end).
 std::string UnirCampos(const std::vector<std::string>& campos);
 // The bytes written for one line: Windows-1252 + CR LF.

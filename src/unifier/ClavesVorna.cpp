@@ -8,8 +8,8 @@ namespace vorna {
 
 std::string ClaveCarpetaDestino() { return "UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo()); }
 
-void GrabarDato(std::string_view clave, const std::string& valor) {
-  GrabaDfg(std::string(clave), Variant(valor), "", false, std::string(kGrupoDatos), true);
+ErrorSistema GrabarDato(std::string_view clave, const std::string& valor) {
+  return GrabaDfgComprobado(std::string(clave), Variant(valor), "", false, std::string(kGrupoDatos), true);
 }
 
 }  // namespace vorna

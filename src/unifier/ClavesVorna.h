@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "sivlib/ErrorSistema.h"
+
 namespace vorna {
 
 // Number of the last package written.
@@ -16,7 +18,8 @@ inline constexpr std::string_view kGrupoDatos = "DATOS";
 // workstation keeps its own destination folder in the shared database.
 std::string ClaveCarpetaDestino();
 
-// Stores a unifier setting with the options above.
-void GrabarDato(std::string_view clave, const std::string& valor);
+// Stores a unifier setting with the options above; number 0 when the
+// table holds the value afterwards, otherwise why it does not.
+ErrorSistema GrabarDato(std::string_view clave, const std::string& valor);
 
 }  // namespace vorna

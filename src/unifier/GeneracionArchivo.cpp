@@ -74,7 +74,7 @@ ResultadoArchivo GenerarArchivoDatos(ConjuntoDatos& datos, const ParametrosArchi
   };
 
   const std::string nombre = NombreArchivoDatos(p.codigo, p.nroPaquete);
-  r.temporal = RutaTemporalDatos(CarpetaTemporalDatos(), FechaHora::Ahora());
+  r.temporal = RutaTemporalDatos(CarpetaTemporalDatos(), FechaHora::Ahora(), p.codigo);
   ArchivoLineas archivo;
   if (!pasos.Ejecutar([&] { return archivo.Crear(r.temporal); })) return r;
 
@@ -101,7 +101,7 @@ ResultadoArchivo GenerarArchivoDatos(ConjuntoDatos& datos, const ParametrosArchi
   }
   DB().CierraRecordset(rs);
 
-  if (!pasos.Ejecutar([&] { return archivo.Cerrar(); })) return r;
+  if (!pasos.Ejecutar([&] { return archivo.Cerrar(); }, &r.escrito)) return r;
   r.lineas = archivo.Lineas();
   progreso("Finalizado");
 

@@ -1,11 +1,12 @@
 #pragma once
 // The file machinery shared by the four data sets: the rows stream from a
 // forward-only, read-only cursor into a temporary file named after the
-// moment ("DDMMYYYYHHMMSS.TMP" in the temporary folder), one line per row
-// the data set keeps, with the progress label updated and the pending
-// window events run after each row; the finished file is then delivered
-// into the destination folder as 610013001-<code>-<package>.csv, whole or
-// not at all (EntregaArchivo.h). The temporary file is kept.
+// moment and the data set ("DDMMYYYYHHMMSS-VTA.TMP" in the temporary
+// folder), one line per row the data set keeps, with the progress label
+// updated and the pending window events run after each row; the finished
+// file is then delivered into the destination folder as
+// 610013001-<code>-<package>.csv, whole or not at all (EntregaArchivo.h).
+// The temporary file is kept.
 //
 // Every failure (query, field, file, delivery) goes to one dialog:
 // Restablecer, then MostrarError with the routine "ActualizarDatos";

@@ -14,8 +14,9 @@ std::string NombreArchivoDatos(std::string_view codigoDatos, std::string_view nr
 
 std::string CarpetaTemporalDatos() { return CarpetaTemporal(); }
 
-std::string RutaTemporalDatos(std::string_view carpeta, const FechaHora& momento) {
-  return ConBarraFinal(carpeta) + momento.Formato(kPatronTemporal) + std::string(kExtensionTemporal);
+std::string RutaTemporalDatos(std::string_view carpeta, const FechaHora& momento, std::string_view codigoDatos) {
+  return ConBarraFinal(carpeta) + momento.Formato(kPatronTemporal) + "-" + std::string(codigoDatos) +
+         std::string(kExtensionTemporal);
 }
 
 }  // namespace vorna

@@ -17,9 +17,10 @@ std::string NombreArchivoDatos(std::string_view codigoDatos, std::string_view nr
 std::string CarpetaTemporalDatos();
 
 // Temporary file: the folder with its final separator + the moment as
-// "DDMMYYYYHHMMSS" + ".TMP", e.g. /tmp/08122024153045.TMP. Two data sets
-// written within the same second share the name; each one is delivered
-// before the next is created.
-std::string RutaTemporalDatos(std::string_view carpeta, const FechaHora& momento);
+// "DDMMYYYYHHMMSS" + "-" + data-set code + ".TMP", e.g.
+// /tmp/08122024153045-VTA.TMP. The code keeps the data sets of one run
+// apart however fast they are written: a file that was not delivered stays
+// where its message says, not overwritten by the next data set.
+std::string RutaTemporalDatos(std::string_view carpeta, const FechaHora& momento, std::string_view codigoDatos);
 
 }  // namespace vorna

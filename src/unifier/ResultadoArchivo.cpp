@@ -1,5 +1,7 @@
 #include "unifier/ResultadoArchivo.h"
 
+#include "unifier/ClavesVorna.h"
+
 namespace vorna {
 
 std::string ResultadoArchivo::Motivo() const {
@@ -12,11 +14,12 @@ std::string ResultadoArchivo::Motivo() const {
     case Estado::Fallido:
       break;
   }
-  return "no se entrego (" + error.descripcion + ")";
+  const std::string motivo = "no se entrego (" + error.descripcion + ")";
+  return escrito ? motivo + "; el archivo quedo en " + temporal : motivo;
 }
 
 bool ResultadoGeneracion::Exito() const {
-  if (fechaInvalida) return false;
+  if (fechaInvalida || !rechazo.empty() || paqueteNoGuardado.HayError()) return false;
   for (const auto& a : archivos)
     if (!a.Exito()) return false;
   return true;
@@ -24,14 +27,21 @@ bool ResultadoGeneracion::Exito() const {
 
 std::string ResultadoGeneracion::TextoFallos() const {
   if (fechaInvalida) return "No se generaron archivos: la fecha del rango no es valida.";
+  if (!rechazo.empty()) return "No se generaron archivos: " + rechazo;
   std::string fallos;
   for (const auto& a : archivos) {
     if (a.Exito()) continue;
     if (!fallos.empty()) fallos += "; ";
     fallos += a.codigo + ": " + a.Motivo();
   }
-  if (fallos.empty()) return "";
-  return "Paquete " + nroPaquete + ", archivos con fallas: " + fallos + ".";
+  std::string texto;
+  if (!fallos.empty()) texto = "Paquete " + nroPaquete + ", archivos con fallas: " + fallos + ".";
+  if (paqueteNoGuardado.HayError()) {
+    if (!texto.empty()) texto += " ";
+    texto += "El numero de paquete " + nroPaquete + " no quedo guardado en " + std::string(kClavePaquete) + " (" +
+             paqueteNoGuardado.descripcion + ").";
+  }
+  return texto;
 }
 
 }  // namespace vorna

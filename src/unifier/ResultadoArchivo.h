@@ -19,7 +19,8 @@ struct ResultadoArchivo {
   Estado estado = Estado::Fallido;
   long lineas = 0;          // lines written
   int ignorados = 0;        // failures the operator chose to go past (lines or steps lost)
-  std::string temporal;     // the temporary file
+  std::string temporal;     // the temporary file (its own for each data set)
+  bool escrito = false;     // the temporary file was written whole and closed
   std::string destino;      // the delivered file (empty when none)
   ErrorSistema error;       // the last failure shown to the operator
 
@@ -32,9 +33,16 @@ struct ResultadoArchivo {
 struct ResultadoGeneracion {
   std::string nroPaquete;
   bool fechaInvalida = false;            // the run stopped at the date check
+  // Why the run stopped before writing or numbering anything (the date,
+  // the destination folder, the stored package number); empty when it ran.
+  std::string rechazo;
   std::vector<ResultadoArchivo> archivos;  // in the order they were written
+  // The package counter could not be stored after the files were written:
+  // the next run would take the same number and replace these files.
+  ErrorSistema paqueteNoGuardado;
 
-  // Every chosen file delivered whole (nothing chosen is no failure).
+  // Every chosen file delivered whole and the package number stored
+  // (nothing chosen is no failure).
   bool Exito() const;
   // One line naming each data set that failed and why (empty on success).
   std::string TextoFallos() const;

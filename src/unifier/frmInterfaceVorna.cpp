@@ -1,5 +1,6 @@
 #include "unifier/frmInterfaceVorna.h"
 
+#include "services/Configuracion.h"
 #include "services/EstadoVentana.h"
 #include "services/FechaServidor.h"
 #include "sivlib/CamposVentana.h"
@@ -72,6 +73,10 @@ void frmInterfaceVorna::Form_Load() {
   AbrirVentana(ventana_, "");
   RestaurarEstadoVentana(ventana_, "", "");
   FijarFechasDelServidor();
+  // The folder the daily run delivers into, rather than the design text
+  // "C:\" or the last folder this user picked.
+  const std::string guardada = Cfg(vorna::ClaveCarpetaDestino());
+  if (!texto::Recortado(guardada).empty()) ventana_.FijarTexto(TxtFields(3), guardada);
 }
 
 void frmInterfaceVorna::FijarFechasDelServidor() {

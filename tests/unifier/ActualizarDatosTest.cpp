@@ -136,31 +136,29 @@ TEST_F(GeneracionVorna, DesatendidoTomaUltimosCuatroDiasTodosYLaCarpetaDeEsteEqu
 }
 
 TEST_F(GeneracionVorna, DesatendidoSinCarpetaParaEsteEquipo) {
-  // An empty value leaves the files in the temporary folder. No key at all
-  // reads as one blank, which is a folder name like any other: the delivery
-  // into it is attempted, fails, and each file shows the export's dialog
-  // (answered Abort). Either way the run used package 1 and stores it.
+  // An empty value leaves the files in the temporary folder (the run used
+  // package 1 and stores it). No key at all reads as one blank, no folder:
+  // the run is refused before anything is written or numbered.
   using Estado = vorna::ResultadoArchivo::Estado;
-  struct Caso {
-    std::optional<std::string> valor;
-    const char* caja;
-    Estado estado;
-    size_t dialogos;
-  };
-  const Caso casos[] = {{"", "", Estado::SinDestino, 0}, {std::nullopt, " ", Estado::Fallido, 4}};
-  for (const auto& c : casos) {
-    Ejecutar("DELETE FROM TA_CONFIGURACION");
-    if (c.valor) Configurar("UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo()), *c.valor);
-    op->Limpiar();
-    gEjecucionDesatendida = true;
-    const vorna::ResultadoGeneracion r = ventana.ActualizarDatos();
-    EXPECT_EQ(ventana.TxtFields(3).texto, c.caja);
-    ASSERT_EQ(r.archivos.size(), 4u);
-    for (const auto& a : r.archivos) EXPECT_EQ(a.estado, c.estado) << a.codigo << " '" << c.caja << "'";
-    EXPECT_EQ(op->Mensajes().size(), c.dialogos) << "'" << c.caja << "'";
-    EXPECT_FALSE(r.Exito());
-    EXPECT_EQ(Configuracion("NRO_PAQUETE"), "1");
-  }
+  const std::string clave = "UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo());
+  Configurar(clave, "");
+  gEjecucionDesatendida = true;
+  vorna::ResultadoGeneracion r = ventana.ActualizarDatos();
+  EXPECT_EQ(ventana.TxtFields(3).texto, "");
+  ASSERT_EQ(r.archivos.size(), 4u);
+  for (const auto& a : r.archivos) EXPECT_EQ(a.estado, Estado::SinDestino) << a.codigo;
+  EXPECT_TRUE(op->Mensajes().empty());
+  EXPECT_FALSE(r.Exito());
+  EXPECT_EQ(Configuracion("NRO_PAQUETE"), "1");
+
+  Ejecutar("DELETE FROM TA_CONFIGURACION");
+  r = ventana.ActualizarDatos();
+  EXPECT_EQ(ventana.TxtFields(3).texto, " ");
+  EXPECT_TRUE(r.archivos.empty());
+  ASSERT_EQ(op->Mensajes().size(), 1u);
+  EXPECT_EQ(op->Mensajes()[0].texto, "No se indico la carpeta destino. No se generaron archivos.");
+  EXPECT_FALSE(r.Exito());
+  EXPECT_EQ(Configuracion("NRO_PAQUETE"), std::nullopt);
 }
 
 TEST_F(GeneracionVorna, LaCarpetaDestinoSeLeeAlEntregarCadaArchivo) {

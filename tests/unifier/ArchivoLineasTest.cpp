@@ -13,13 +13,16 @@ TEST(ArchivoLineas, CamposUnidosPorPuntoYComaSinComillasYLineasConCrLf) {
   CarpetaPrueba carpeta;
   ArchivoLineas archivo;
   ASSERT_FALSE(archivo.Crear(carpeta / "a.TMP").HayError());
-  // Nothing is quoted or escaped: a ";" or a quote inside a field is written as it is.
+  // Nothing is quoted or escaped: a quote inside a field is written as it
+  // is; a ";", a line break or a tab inside a field would add a column or a
+  // line, so they become "," and blanks.
   EXPECT_FALSE(archivo.EscribirLinea({"610013001", "FCA0001", "", "Kiosco \"Ana\"", "1;2"}).HayError());
-  EXPECT_FALSE(archivo.EscribirLinea({"610013001", "1"}).HayError());
+  EXPECT_FALSE(archivo.EscribirLinea({"610013001", "Almacen\r\nDon Jose;\tSRL", "1"}).HayError());
   EXPECT_FALSE(archivo.EscribirTextoLinea("uno;dos").HayError());
   EXPECT_EQ(archivo.Lineas(), 3);
   ASSERT_FALSE(archivo.Cerrar().HayError());
-  EXPECT_EQ(LeerArchivo(carpeta / "a.TMP"), "610013001;FCA0001;;Kiosco \"Ana\";1;2\r\n610013001;1\r\nuno;dos\r\n");
+  EXPECT_EQ(LeerArchivo(carpeta / "a.TMP"),
+            "610013001;FCA0001;;Kiosco \"Ana\";1,2\r\n610013001;Almacen  Don Jose, SRL;1\r\nuno;dos\r\n");
 }
 
 TEST(ArchivoLineas, TextoEnWindows1252ConInterrogacionFueraDelCodigo) {

@@ -170,9 +170,10 @@ TEST(NombresArchivo, NombreFinalYTemporal) {
   EXPECT_EQ(NombreArchivoDatos("VTA", "15"), "610013001-VTA-15.csv");
   EXPECT_EQ(NombreArchivoDatos("RTA", "1"), "610013001-RTA-1.csv");
   const FechaHora momento{2024, 12, 8, 15, 30, 45};
-  EXPECT_EQ(RutaTemporalDatos("/tmp/datos", momento), "/tmp/datos/08122024153045.TMP");
-  EXPECT_EQ(RutaTemporalDatos("/tmp/datos/", momento), "/tmp/datos/08122024153045.TMP");
-  EXPECT_EQ(RutaTemporalDatos("/tmp", FechaHora{2025, 1, 2, 3, 4, 5}), "/tmp/02012025030405.TMP");
+  // Each data set has its own temporary file, however fast they are written.
+  EXPECT_EQ(RutaTemporalDatos("/tmp/datos", momento, "VTA"), "/tmp/datos/08122024153045-VTA.TMP");
+  EXPECT_EQ(RutaTemporalDatos("/tmp/datos/", momento, "STK"), "/tmp/datos/08122024153045-STK.TMP");
+  EXPECT_EQ(RutaTemporalDatos("/tmp", FechaHora{2025, 1, 2, 3, 4, 5}, "RTA"), "/tmp/02012025030405-RTA.TMP");
 }
 
 TEST(NombresArchivo, CarpetaTemporalEsLaDeTemp) {

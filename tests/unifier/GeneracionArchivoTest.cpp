@@ -39,7 +39,7 @@ class GeneracionArchivo : public ConBaseErp {
   std::vector<std::string> Temporales() {
     std::vector<std::string> r;
     for (const auto& n : Archivos(carpeta.Ruta()))
-      if (std::regex_match(n, std::regex("[0-9]{14}\\.TMP"))) r.push_back(n);
+      if (std::regex_match(n, std::regex("[0-9]{14}-[A-Z]{3}\\.TMP"))) r.push_back(n);
     return r;
   }
   // Every file the delivery may have left in the destination folder.

@@ -50,7 +50,7 @@ TEST_F(UnificacionDesatendida, EntregaLosCuatroArchivosYTerminaBien) {
   EXPECT_TRUE(op->Mensajes().empty());
 }
 
-TEST_F(UnificacionDesatendida, UnDestinoQueNoSePuedeEscribirTerminaConFallaYSinArchivosAMedias) {
+TEST_F(UnificacionDesatendida, UnDestinoQueNoEsCarpetaSeRechazaSinEscribirNiNumerar) {
   // A folder inside a file: nothing can be created there, not even by root.
   const std::string archivo = carpeta / "no_es_carpeta";
   EscribirArchivo(archivo, "x");
@@ -59,14 +59,13 @@ TEST_F(UnificacionDesatendida, UnDestinoQueNoSePuedeEscribirTerminaConFallaYSinA
 
   EXPECT_EQ(vorna::EjecutarUnificacionDesatendida(), vorna::salida_desatendida::FalloGeneracion);
   EXPECT_EQ(LeerArchivo(archivo), "x");
-  // The run still used package 16 and stored it: the next run writes 17.
-  EXPECT_EQ(ConsultarSqlite(demoDb, "SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE='NRO_PAQUETE'"), (Filas{{"16"}}));
-  // One dialog per data set (answered Abort), then the summary naming each one.
+  // Nothing was written, so the package number is not used up.
+  EXPECT_EQ(ConsultarSqlite(demoDb, "SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE='NRO_PAQUETE'"), (Filas{{"15"}}));
+  // The refusal naming the folder, then the run's summary.
   const auto mensajes = op->Mensajes();
-  ASSERT_EQ(mensajes.size(), 5u);
-  const std::string& resumen = mensajes.back().texto;
-  for (const char* codigo : {"VTA:", "STK:", "PDV:", "RTA:"})
-    EXPECT_NE(resumen.find(codigo), std::string::npos) << resumen;
+  ASSERT_EQ(mensajes.size(), 2u);
+  EXPECT_NE(mensajes[0].texto.find(destino), std::string::npos) << mensajes[0].texto;
+  EXPECT_NE(mensajes.back().texto.find("No se generaron archivos"), std::string::npos) << mensajes.back().texto;
   EXPECT_EQ(mensajes.back().titulo, "Aviso al operador");
 }
 

@@ -11,18 +11,16 @@
 
 namespace {
 
-constexpr int kAnchoCodigo = 25;
-
 // True when the operator wants the article although its barcode is taken.
 bool AceptaCodigoRepetido(const std::string& codigoBarra) {
   DB_Dll& db = DB();
   Recordset rs;
   bool seguir = true;
   if (db.ExisteEnTabla("V_MA_ARTICULOS", ComillasDobladas(codigoBarra), "codigobarra", &rs, 8, "", true)) {
-    const std::string texto = "Ya existe un articulo con ese codigo de barras.\r\nArticulo " +
-                              texto::Recortado(SinNulo(rs.Valor("IdArticulo"))) + " - " +
-                              texto::Recortado(SinNulo(rs.Valor("Descripcion"))) + "\r\n¿Ingresarlo igual?";
-    seguir = operador().Mensaje(texto, botones::SiNo + botones::Informacion, "Aviso al Operador") == respuesta::Si;
+    const std::string pregunta = "Ya existe un articulo con ese codigo de barras.\r\nArticulo " +
+                                 texto::Recortado(SinNulo(rs.Valor("IdArticulo"))) + " - " +
+                                 texto::Recortado(SinNulo(rs.Valor("Descripcion"))) + "\r\n¿Ingresarlo igual?";
+    seguir = operador().Mensaje(pregunta, botones::SiNo + botones::Informacion, "Aviso al Operador") == respuesta::Si;
   }
   db.CierraRecordset(rs);
   return seguir;
@@ -34,8 +32,8 @@ bool AceptaCodigoRepetido(const std::string& codigoBarra) {
 std::string SiguienteNumero() {
   for (;;) {
     ErrorSistema error;
-    const Variant mayor = DB().BuscaMaximo("v_ma_articulos", "idarticulo", std::nullopt,
-                                           "  SUBSTRING(IDARTICULO,1,1) = ' '", &error);
+    const Variant mayor =
+        DB().BuscaMaximo("v_ma_articulos", "idarticulo", std::nullopt, "  SUBSTRING(IDARTICULO,1,1) = ' '", &error);
     if (!error.HayError()) return TextoDeNumero(1 + mayor.Numero(), '.');
     if (DecisionDeRespuesta(DB().TratamientoErrores(error, std::nullopt, "AltaArticulos")) != Decision::Repetir)
       return {};
@@ -64,7 +62,7 @@ void FrmArtAltaModelo::AltaArticulos() {
   CodArtNuevo.clear();
   const std::string numero = SiguienteNumero();
   if (numero.empty()) return;
-  const std::string id = FormatearCodigo(numero, kAnchoCodigo);
+  const std::string id = FormatearCodigo(numero, articulos::kAnchoCodigo);
   if (ResolverArticulo(id)) return;
 
   DB_Dll& db = DB();

@@ -71,9 +71,8 @@ RespuestaHttp ObtenerHttp(const std::string& direccion, std::chrono::millisecond
   plazo.start(espera);
   if (!respuesta->isFinished()) bucle.exec();
 
-  RespuestaHttp r = agotado && !respuesta->isFinished()
-                        ? Fallo(RespuestaHttp::Resultado::TiempoAgotado, "")
-                        : Leer(*respuesta);
+  RespuestaHttp r =
+      agotado && !respuesta->isFinished() ? Fallo(RespuestaHttp::Resultado::TiempoAgotado, "") : Leer(*respuesta);
   respuesta->abort();
   delete respuesta;
   return r;

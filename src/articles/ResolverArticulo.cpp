@@ -7,8 +7,6 @@
 namespace articulos {
 namespace {
 
-constexpr int kAnchoCodigo = 25;
-
 // A barcode of an alternative unit: the row is read in that unit.
 std::string PorUnidad(const std::string& unidad, const std::string& columna, const std::string& f) {
   return "SELECT *,IDUNIDAD AS UDBASE , ISNULL(" + unidad + ",IDUNIDAD) AS IDUNIDAD FROM V_MA_ARTICULOS WHERE " +

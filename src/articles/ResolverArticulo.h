@@ -11,6 +11,8 @@
 bool ResolverArticulo(const std::string& codigo);
 
 namespace articulos {
+// Width of the article codes as the ERP stores them (right-aligned, blank-led).
+inline constexpr int kAnchoCodigo = 25;
 // The statements tried, in order, for a code already in its width-25 form;
 // the first that yields a row ends the search. The article number is asked
 // again last.

@@ -65,8 +65,9 @@ std::string CodigoEan(const std::string& id) {
 bool PrepararAltaArticulos(ContextoDemo& c, std::string& error) {
   if (!EjecutarGuion(c.db, kColumnas, &error)) return false;
   // Every article has its barcode; one in three a shipping box of twelve.
-  SentenciaSqlite codigos(c.db, "UPDATE MA_ARTICULOS SET CodigoBarra = ?, CodigoBarraDun = ?, UD_TTE = ? "
-                                "WHERE IdArticulo = ?");
+  SentenciaSqlite codigos(c.db,
+                          "UPDATE MA_ARTICULOS SET CodigoBarra = ?, CodigoBarraDun = ?, UD_TTE = ? "
+                          "WHERE IdArticulo = ?");
   for (size_t i = 0; i < c.articulos.size(); ++i) {
     const std::string ean = CodigoEan(c.articulos[i].id);
     if (i % 3 == 0) codigos.Texto(ean).Texto("1" + ean).Texto("  12");
@@ -74,8 +75,9 @@ bool PrepararAltaArticulos(ContextoDemo& c, std::string& error) {
     codigos.Texto(c.articulos[i].id);
     codigos.Ejecutar();
   }
-  SentenciaSqlite clave(c.db, "INSERT INTO TA_CONFIGURACION (CLAVE,VALOR,VALORAUX,GRUPO,POLITICANEGOCIO) "
-                              "VALUES (?,?,NULL,'ARTICULOS',0)");
+  SentenciaSqlite clave(c.db,
+                        "INSERT INTO TA_CONFIGURACION (CLAVE,VALOR,VALORAUX,GRUPO,POLITICANEGOCIO) "
+                        "VALUES (?,?,NULL,'ARTICULOS',0)");
   clave.Texto("ARTICULOSPERMITEALTAAUTOMATICA").Texto("SI");
   clave.Ejecutar();
   clave.Texto("CLASEPRECIOVENTA").Texto("1");

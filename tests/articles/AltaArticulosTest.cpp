@@ -43,8 +43,10 @@ TEST_F(AltaArticulos, TomaElNumeroSiguienteAlMayorDeLosCodigosQueEmpiezanConBlan
   Articulo("X1", "444", "YERBA");
   Alta("7790001234567", "AGUA 500");
   EXPECT_EQ(v.modelo.CodArtNuevo, "1235");
-  const Filas filas = Consultar("SELECT IdArticulo,CodigoBarra,Descripcion,IdUnidad,UsaSerie,UsaLote,Exento,Suspendido "
-                                "FROM V_MA_ARTICULOS WHERE IdArticulo = '" + Id25("1235") + "'");
+  const Filas filas = Consultar(
+      "SELECT IdArticulo,CodigoBarra,Descripcion,IdUnidad,UsaSerie,UsaLote,Exento,Suspendido "
+      "FROM V_MA_ARTICULOS WHERE IdArticulo = '" +
+      Id25("1235") + "'");
   EXPECT_EQ(filas, (Filas{Registrado("1235", "7790001234567", "AGUA 500")}));
   EXPECT_EQ(Id25("1235").size(), 25u);
   EXPECT_TRUE(op->Mensajes().empty());
@@ -123,14 +125,25 @@ TEST_F(AltaArticulos, UnNumeroQueYaResuelveAUnArticuloNoEscribeNada) {
 TEST_F(AltaArticulos, UnAltaQueLaBaseRechazaMuestraSuMensaje) {
   // An article master that asks for one more column than the window writes.
   Ejecutar("ALTER TABLE V_MA_ARTICULOS ADD COLUMN IdRubro varchar(4) NOT NULL DEFAULT 'x'");
-  Ejecutar("CREATE TRIGGER rubro BEFORE INSERT ON V_MA_ARTICULOS WHEN NEW.IdRubro = 'x' "
-           "BEGIN SELECT RAISE(ABORT, 'Falta el rubro del articulo'); END");
+  Ejecutar(
+      "CREATE TRIGGER rubro BEFORE INSERT ON V_MA_ARTICULOS WHEN NEW.IdRubro = 'x' "
+      "BEGIN SELECT RAISE(ABORT, 'Falta el rubro del articulo'); END");
   Alta("779", "AGUA");
   EXPECT_EQ(v.modelo.CodArtNuevo, "");
   EXPECT_TRUE(Articulos().empty());
   ASSERT_FALSE(op->Mensajes().empty());
   EXPECT_NE(op->Mensajes().back().texto.find("Falta el rubro del articulo"), std::string::npos)
       << op->Mensajes().back().texto;
+}
+
+TEST_F(AltaArticulos, SinMaestroDeArticulosElNumeroNoSeCalculaYNadaSeEscribe) {
+  Ejecutar("ALTER TABLE V_MA_ARTICULOS RENAME TO OTRO_MAESTRO");
+  Alta("779", "AGUA");
+  EXPECT_EQ(v.modelo.CodArtNuevo, "");
+  bool avisado = false;
+  for (const auto& m : op->Mensajes()) avisado = avisado || m.titulo.find("AltaArticulos") != std::string::npos;
+  EXPECT_TRUE(avisado) << "the failed search is reported with the routine's name";
+  EXPECT_TRUE(Consultar("SELECT * FROM OTRO_MAESTRO").empty());
 }
 
 TEST_F(AltaArticulos, UnErrorAnteriorEnLaListaNoEscondeUnAltaCorrecta) {
@@ -184,9 +197,9 @@ TEST_F(AltaArticulosSentencias, ElNumeroSaleDelMaximoYLaFilaLlevaLosApostrofesDo
 TEST_F(AltaArticulosSentencias, UnTruncamientoQueLaListaOlvidaNoPasaPorAltaHecha) {
   // SQL Server refuses a description longer than its column with 8152,
   // which the statement runner clears as a mere warning.
-  grabacion->Responder("INSERT INTO V_MA_ARTICULOS",
-                       RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 8152, "22001",
-                                               "String or binary data would be truncated."));
+  grabacion->Responder(
+      "INSERT INTO V_MA_ARTICULOS",
+      RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 8152, "22001", "String or binary data would be truncated."));
   Alta();
   EXPECT_FALSE(Insercion().empty());
   EXPECT_EQ(v.modelo.CodArtNuevo, "");

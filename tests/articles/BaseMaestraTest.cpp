@@ -62,7 +62,10 @@ TEST_F(BaseMaestra, ObtenerDescMaestraDevuelveErrorYMensajeDeCadaRespuesta) {
       {"pagina html", 200, "<html><body>Mantenimiento</body></html>", true, "",
        "La respuesta de la Base Maestra no es valida."},
       {"texto suelto", 200, "ERROR", true, "", "La respuesta de la Base Maestra no es valida."},
-      {"windows-1252", 200, "[{\"Descripcion\":\"CAF\xC9 DE \xD1" "ANDU\"}]", false, "CAFÉ DE ÑANDU", ""},
+      {"windows-1252", 200,
+       "[{\"Descripcion\":\"CAF\xC9 DE \xD1"
+       "ANDU\"}]",
+       false, "CAFÉ DE ÑANDU", ""},
       {"estado 500", 500, "[{\"Descripcion\":\"X\"}]", true, "",
        "La Base Maestra respondio con el error HTTP 500 Internal Server Error."},
       {"estado 404", 404, "", true, "", "La Base Maestra respondio con el error HTTP 404 Not Found."},
@@ -128,7 +131,8 @@ TEST_F(BaseMaestra, SinDireccionConfiguradaNoSePreguntaNada) {
 
 TEST(DireccionBaseMaestra, LaBaseSinBarraFinalYSinEsquemaEsHttp) {
   using base_maestra::DireccionConsulta;
-  EXPECT_EQ(DireccionConsulta("http://maestro:8080/", " 1 "), "http://maestro:8080/ws/inicio.php?opcion=GetCodigo&codigo=1");
+  EXPECT_EQ(DireccionConsulta("http://maestro:8080/", " 1 "),
+            "http://maestro:8080/ws/inicio.php?opcion=GetCodigo&codigo=1");
   EXPECT_EQ(DireccionConsulta(" maestro.example.com ", "a b"),
             "http://maestro.example.com/ws/inicio.php?opcion=GetCodigo&codigo=a%20b");
   EXPECT_EQ(DireccionConsulta("https://m.example.com/base", "7-._~"),
@@ -143,8 +147,8 @@ TEST_F(EsperaBaseMaestra, LaEsperaSeLeeDeLaConfiguracion) {
     long long ms;
   };
   regional::FijarSeparadores(',', '.');
-  for (const Caso& c : {Caso{"2", 2000}, Caso{"1.5", 1500}, Caso{"1,5", 1500}, Caso{"", 5000}, Caso{"no", 5000}, Caso{"-3", 5000},
-                        Caso{"0", 5000}, Caso{"600", 60000}}) {
+  for (const Caso& c : {Caso{"2", 2000}, Caso{"1.5", 1500}, Caso{"1,5", 1500}, Caso{"", 5000}, Caso{"no", 5000},
+                        Caso{"-3", 5000}, Caso{"0", 5000}, Caso{"600", 60000}}) {
     SCOPED_TRACE(c.valor);
     Configurar(base_maestra::kClaveEspera, c.valor);
     EXPECT_EQ(base_maestra::Espera().count(), c.ms);

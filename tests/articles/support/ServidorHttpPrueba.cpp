@@ -61,7 +61,9 @@ void ServidorHttpPrueba::Fijar(Modo modo, int estado, std::string cuerpo) {
   cuerpo_ = std::move(cuerpo);
 }
 
-void ServidorHttpPrueba::Responder(int estado, std::string cuerpo) { Fijar(Modo::Responder, estado, std::move(cuerpo)); }
+void ServidorHttpPrueba::Responder(int estado, std::string cuerpo) {
+  Fijar(Modo::Responder, estado, std::move(cuerpo));
+}
 
 std::vector<std::string> ServidorHttpPrueba::Pedidos() const {
   std::lock_guard<std::mutex> l(m_);

@@ -53,7 +53,7 @@ TEST_F(AltaArticuloModal, CancelarDejaLaVentanaYAltaDevuelveElNumeroYLaCierra) {
   EXPECT_EQ(Articulos(), (Filas{{Id25("1"), "1", "AGUA", "   1", "0", "0", "0", "0"}}));
 
   AlMostrarse([](FrmArtAlta& f) {
-    EXPECT_EQ(Caja(f, 1)->text(), "");  // a new window
+    EXPECT_EQ(Caja(f, 1)->text(), "");        // a new window
     QTest::keyClick(Caja(f, 1), Qt::Key_F2);  // no description: nothing registered
   });
   EXPECT_EQ(AbrirAltaArticulo("2"), "");

@@ -82,11 +82,13 @@ TEST_F(ConsultaDemo, NuevoEnLaConsultaDeArticulosRegistraYDevuelveElArticulo) {
   std::string campo;
   servicio.ConsultaSearch("V_MA_ARTICULOS", devueltos, "", campo, "", "", false);
 
-  EXPECT_GT(filas, 0u);  // the demo's articles are listed
+  EXPECT_GT(filas, 0u);       // the demo's articles are listed
   EXPECT_EQ(propuesto, "1");  // the demo's codes begin with zeros: the first right-aligned number
   EXPECT_EQ(servicio.ValorDevuelto.Texto(), "1");
-  EXPECT_EQ(ConsultarSqlite(demoBase, "SELECT IdArticulo,CodigoBarra,Descripcion,IdUnidad,Suspendido "
-                                      "FROM V_MA_ARTICULOS WHERE IdArticulo = '" + FormatearCodigo("1", 25) + "'"),
+  EXPECT_EQ(ConsultarSqlite(demoBase,
+                            "SELECT IdArticulo,CodigoBarra,Descripcion,IdUnidad,Suspendido "
+                            "FROM V_MA_ARTICULOS WHERE IdArticulo = '" +
+                                FormatearCodigo("1", 25) + "'"),
             (Filas{{FormatearCodigo("1", 25), "7790315000123", "AGUA MINERAL 500 ML", "   1", "0"}}));
   EXPECT_EQ(servidor.Pedidos(), (std::vector<std::string>{"/ws/inicio.php?opcion=GetCodigo&codigo=7790315000123"}));
 }

@@ -117,13 +117,15 @@ bool ComportamientoCajas::eventFilter(QObject* objeto, QEvent* evento) {
   ControlVentana* c = caja ? vinculo_.ControlDe(caja) : nullptr;
   if (!c) return QObject::eventFilter(objeto, evento);
   switch (evento->type()) {
+    // The colours hold while the box takes typing: a disabled box keeps the
+    // style's disabled look, so the operator sees that it refuses keys.
     case QEvent::FocusIn:
-      caja->setStyleSheet(QString("QLineEdit { background-color: %1; color: %2; }")
+      caja->setStyleSheet(QString("QLineEdit:enabled { background-color: %1; color: %2; }")
                               .arg(ColorPlataforma(gColorFondo), ColorPlataforma(gColorLetra)));
       if (alEnfocar) alEnfocar(c->indice);
       break;
     case QEvent::FocusOut:
-      caja->setStyleSheet("QLineEdit { background-color: #ffffff; color: #000000; }");
+      caja->setStyleSheet("QLineEdit:enabled { background-color: #ffffff; color: #000000; }");
       break;
     case QEvent::KeyPress: {
       auto* k = static_cast<QKeyEvent*>(evento);

@@ -33,6 +33,9 @@ QGroupBox* Marco(ModeloVentana& m, const char* nombre, QWidget* padre) {
   return g;
 }
 
+// The progress text set right before a data set's query is opened.
+bool EsAvisoDeConsulta(const std::string& texto) { return texto.rfind("Cargando datos ", 0) == 0; }
+
 // Width of a date box: a date with its time of day, as the load step writes it.
 int AnchoFecha(const QLineEdit& caja) {
   return caja.fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000 00:00:00")) + 24;
@@ -48,7 +51,7 @@ VentanaInterfaceVorna::VentanaInterfaceVorna(QWidget* padre) : QMainWindow(padre
   modelo_.Form_Load();
 }
 
-VentanaInterfaceVorna::~VentanaInterfaceVorna() = default;
+VentanaInterfaceVorna::~VentanaInterfaceVorna() { modelo_.Ventana().QuitarOyente(oyente_); }
 
 void VentanaInterfaceVorna::Construir() {
   ModeloVentana& m = modelo_.Ventana();
@@ -142,6 +145,10 @@ QWidget* VentanaInterfaceVorna::MarcoDestino() {
 }
 
 void VentanaInterfaceVorna::ConectarModelo() {
+  // Registered after the widgets' link, so the label holds the new text.
+  oyente_ = modelo_.Ventana().AlCambiar([this](const ControlVentana& c) {
+    if (&c == &modelo_.lblInfo() && EsAvisoDeConsulta(c.texto)) MostrarAntesDeConsultar();
+  });
   marco_ = std::make_unique<MarcoVentanaQt>(*this);
   modelo_.UsarMarco(*marco_);
   modelo_.UsarBarraEstado(*estado_);
@@ -209,6 +216,13 @@ void VentanaInterfaceVorna::Generar() {
   controles_->setEnabled(true);
   barra_->HabilitarBotones(true);
   if (foco && foco->isVisible()) foco->setFocus();
+}
+
+void VentanaInterfaceVorna::MostrarAntesDeConsultar() {
+  // The query that follows may take seconds on a large database, and no
+  // event runs until its first row: paint now, so the operator reads what
+  // is going on and sees the inputs disabled, not the previous "Finalizado".
+  repaint();
 }
 
 void VentanaInterfaceVorna::Terminar() {

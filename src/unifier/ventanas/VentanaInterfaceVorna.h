@@ -14,7 +14,8 @@
 // row loop lets events run), but its toolbar and its input controls are
 // disabled, and a toolbar command or a close that still arrives is ignored:
 // a nested run would take the same package number and write the same
-// temporary files.
+// temporary files. The window is painted before each data set's query
+// starts ("Cargando datos ..."), which runs without events.
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -62,6 +63,8 @@ class VentanaInterfaceVorna : public QMainWindow {
   void BotonBarra(const QString& clave);
   // "GRABAR": the generation run, with the toolbar and the inputs disabled.
   void Generar();
+  // Paints the whole window at once (the progress line, the disabled inputs).
+  void MostrarAntesDeConsultar();
   void Terminar();
 
   frmInterfaceVorna modelo_;
@@ -71,6 +74,7 @@ class VentanaInterfaceVorna : public QMainWindow {
   BarraEstadoQt* estado_ = nullptr;
   QWidget* controles_ = nullptr;  // what the operator edits; disabled during a run
   std::unique_ptr<MarcoVentanaQt> marco_;
+  size_t oyente_ = 0;  // the model's listener for the progress line
   bool primeraVez_ = true;
   bool cerrada_ = false;
 };

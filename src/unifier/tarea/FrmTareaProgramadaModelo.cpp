@@ -102,8 +102,10 @@ bool FrmTareaProgramadaModelo::PrepararCarpeta(std::string& carpeta) {
   std::string motivo;
   if (!vorna::CarpetaDestinoValida(CarpetaDestino, motivo)) return Fallo(motivo);
   carpeta = tarea::CarpetaParaTarea(CarpetaDestino);
+  if (carpeta == CarpetaDestino) return true;
   // The unattended run reads the stored folder from cron's working folder.
-  if (carpeta != CarpetaDestino) vorna::GrabarDato(vorna::ClaveCarpetaDestino(), carpeta);
+  if (const ErrorSistema e = vorna::GrabarDato(vorna::ClaveCarpetaDestino(), carpeta); e.HayError())
+    return Fallo("no se pudo guardar la carpeta destino " + carpeta + " (" + e.descripcion + ")");
   return true;
 }
 
@@ -115,7 +117,8 @@ bool FrmTareaProgramadaModelo::CmdAceptar_Click() {
   }
   std::string carpeta;
   if (!PrepararCarpeta(carpeta)) return false;
-  vorna::GrabarDato(tarea::kClaveHora, texto::Recortado(hora));
+  if (const ErrorSistema e = vorna::GrabarDato(tarea::kClaveHora, texto::Recortado(hora)); e.HayError())
+    return Fallo("no se pudo guardar la hora " + texto::Recortado(hora) + " (" + e.descripcion + ")");
 
   const std::string error =
       tarea::CopiarPrograma(tarea::ProgramaACopiar(), ConBarraFinal(carpeta) + tarea::NombreArchivoPrograma());

@@ -36,13 +36,11 @@ std::string NombreArchivoPrograma() {
 
 std::string LineasSchtasks(const std::string& nombre, const std::string& hora, const std::string& proceso,
                            const std::string& parametros) {
-  return "SCHTASKS /Delete /TN " + nombre + " /F" + "\r\n" + "SCHTASKS /Create /TN " + nombre +
-         " /SC DAILY /ST " + hora + " /TR " + "\"" + proceso + parametros + "\"" + "\r\n";
+  return "SCHTASKS /Delete /TN " + nombre + " /F" + "\r\n" + "SCHTASKS /Create /TN " + nombre + " /SC DAILY /ST " +
+         hora + " /TR " + "\"" + proceso + parametros + "\"" + "\r\n";
 }
 
-std::string ComillasShell(const std::string& texto) {
-  return "'" + texto::ReemplazarTodo(texto, "'", "'\\''") + "'";
-}
+std::string ComillasShell(const std::string& texto) { return "'" + texto::ReemplazarTodo(texto, "'", "'\\''") + "'"; }
 
 std::string EtiquetaCron(const std::string& nombre) {
   // The tag ends the entry's command as a shell comment; cron still reads
@@ -53,8 +51,8 @@ std::string EtiquetaCron(const std::string& nombre) {
 std::string EntradaCron(const std::string& nombre, const std::string& hora, const std::string& programa,
                         const std::string& parametros) {
   const HoraMinuto hm = LeerHora(hora).value_or(HoraMinuto{});
-  std::string entrada = std::to_string(hm.minuto) + " " + std::to_string(hm.hora) + " * * * " +
-                        ParaCron(texto::Recortado(programa));
+  std::string entrada =
+      std::to_string(hm.minuto) + " " + std::to_string(hm.hora) + " * * * " + ParaCron(texto::Recortado(programa));
   if (!texto::Recortado(parametros).empty()) entrada += " " + ParaCron(parametros);
   return entrada + " " + EtiquetaCron(nombre);
 }
@@ -62,9 +60,13 @@ std::string EntradaCron(const std::string& nombre, const std::string& hora, cons
 std::string GuionCron(const std::string& nombre, const std::string& hora, const std::string& programa,
                       const std::string& parametros) {
   return "#!/bin/sh\n"
-         "# Daily unattended run of ut_vorna (task " + SinSaltos(texto::Recortado(nombre)) + "), written by ut_vorna.\n"
+         "# Daily unattended run of ut_vorna (task " +
+         SinSaltos(texto::Recortado(nombre)) +
+         "), written by ut_vorna.\n"
          "CRONTAB=\"${UT_VORNA_CRONTAB:-crontab}\"\n"
-         "ETIQUETA=" + ComillasShell(EtiquetaCron(nombre)) + "\n"
+         "ETIQUETA=" +
+         ComillasShell(EtiquetaCron(nombre)) +
+         "\n"
          "export ETIQUETA\n"
          "if ! command -v \"$CRONTAB\" >/dev/null 2>&1; then\n"
          "  echo \"no se encontro el comando $CRONTAB (paquete cron)\" >&2\n"
@@ -85,7 +87,8 @@ std::string GuionCron(const std::string& nombre, const std::string& hora, const 
          "     length($0) < length(t) || substr($0, length($0) - length(t) + 1) != t' \\\n"
          "  \"$TRABAJO/actual\" >\"$TRABAJO/nueva\" || exit 1\n"
          "# 3. the daily entry\n"
-         "printf '%s\\n' " + ComillasShell(EntradaCron(nombre, hora, programa, parametros)) +
+         "printf '%s\\n' " +
+         ComillasShell(EntradaCron(nombre, hora, programa, parametros)) +
          " >>\"$TRABAJO/nueva\" || exit 1\n"
          "\"$CRONTAB\" - <\"$TRABAJO/nueva\"\n";
 }

@@ -34,8 +34,10 @@ std::string CopiarPrograma(const std::string& origen, const std::string& destino
     descartar();
     return vorna::ErrorDeArchivo(0, "escribir", nuevo.string()).descripcion;
   }
-  fs::permissions(nuevo, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                             fs::perms::others_read | fs::perms::others_exec, ec);
+  fs::permissions(nuevo,
+                  fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                      fs::perms::others_exec,
+                  ec);
   if (!ec) fs::rename(nuevo, final, ec);
   if (ec) {
     descartar();

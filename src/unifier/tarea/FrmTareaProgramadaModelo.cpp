@@ -86,8 +86,8 @@ void FrmTareaProgramadaModelo::Form_Load() {
   ventana_.FijarTexto(Caja(3), Cfg(tarea::kClaveHora));
   const std::string parametros = tarea::ParametrosDesatendido();
   ventana_.FijarTexto(Caja(0), tarea::kNombreTarea);
-  ventana_.FijarTexto(Caja(2), ConBarraFinal(tarea::CarpetaParaTarea(CarpetaDestino)) +
-                                   tarea::NombreArchivoPrograma() + " ");
+  ventana_.FijarTexto(Caja(2),
+                      ConBarraFinal(tarea::CarpetaParaTarea(CarpetaDestino)) + tarea::NombreArchivoPrograma() + " ");
   ventana_.FijarTexto(Caja(1), parametros);
   if (texto::Recortado(Caja(3).texto).empty()) ventana_.FijarTexto(Caja(3), tarea::kHoraPorDefecto);
 }
@@ -127,10 +127,9 @@ bool FrmTareaProgramadaModelo::CmdAceptar_Click() {
 }
 
 bool FrmTareaProgramadaModelo::Registrar(const std::string& comando) {
-  const std::string nombre = Caja(0).texto, hora = Caja(3).texto, proceso = Caja(2).texto,
-                    parametros = Caja(1).texto;
-  if (const std::string e = tarea::EscribirArchivoComando(
-          comando, tarea::TextoArchivoComando(nombre, hora, proceso, parametros));
+  const std::string nombre = Caja(0).texto, hora = Caja(3).texto, proceso = Caja(2).texto, parametros = Caja(1).texto;
+  if (const std::string e =
+          tarea::EscribirArchivoComando(comando, tarea::TextoArchivoComando(nombre, hora, proceso, parametros));
       !e.empty())
     return Fallo(e);
   const tarea::ResultadoComando r = tarea::EjecutarComando(comando);
@@ -139,14 +138,14 @@ bool FrmTareaProgramadaModelo::Registrar(const std::string& comando) {
   if (!r.terminado) return Fallo(r.error);
   const std::string salida = texto::Recortado(texto::ReemplazarTodo(r.salida, "\n", " "));
   if (r.estado != 0)
-    return Fallo(salida.empty() ? "el archivo de comandos termino con el estado " + std::to_string(r.estado)
-                                : salida);
+    return Fallo(salida.empty() ? "el archivo de comandos termino con el estado " + std::to_string(r.estado) : salida);
   std::string tabla;
-  if (!tarea::LeerCrontab(tabla) || !tarea::EntradaEnTabla(tabla, tarea::EntradaCron(nombre, hora, proceso, parametros)))
+  if (!tarea::LeerCrontab(tabla) ||
+      !tarea::EntradaEnTabla(tabla, tarea::EntradaCron(nombre, hora, proceso, parametros)))
     return Fallo("la entrada no quedo en la tabla de cron (" + tarea::ComandoCrontab() + " -l)");
-  operador().Mensaje("PROCESO EJECUTADO, POR FAVOR VERIFIQUE DESDE EL PROGRAMADOR DE TAREAS DE WINDOWS, LA TAREA " +
-                         nombre,
-                     botones::OK, "");
+  operador().Mensaje(
+      "PROCESO EJECUTADO, POR FAVOR VERIFIQUE DESDE EL PROGRAMADOR DE TAREAS DE WINDOWS, LA TAREA " + nombre,
+      botones::OK, "");
   return true;
 }
 

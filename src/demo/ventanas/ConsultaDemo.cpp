@@ -92,6 +92,11 @@ int ConsultaDemo(int argc, char** argv) {
     std::fputs(kUso, stderr);
     return 2;
   }
+  if (!std::filesystem::is_regular_file(p.archivo)) {
+    std::fprintf(stderr, "ut_vorna_demo: no existe la base %s (creela con ut_vorna_demo %s)\n", p.archivo.c_str(),
+                 p.archivo.c_str());
+    return 1;
+  }
   QApplication app(argc, argv);
   FijarOperador(std::make_shared<OperadorQt>());
   if (!Abrir(p.archivo)) {

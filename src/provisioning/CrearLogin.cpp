@@ -1,6 +1,7 @@
 #include "provisioning/CrearLogin.h"
 
 #include "db/DB_Dll.h"
+#include "db/DialectoConexion.h"
 #include "provisioning/CrearBaseDatos.h"
 #include "provisioning/LoginEstadisticas.h"
 #include "provisioning/RolesLogin.h"
@@ -40,7 +41,7 @@ void Otorgar(DB_Dll& conexion, const std::string& usuario) {
 
 void CrearLogin(const std::string& BaseDatos, const std::string& Usuario, const std::string& Clave, DB_Dll* Conexion) {
   DB_Dll& conexion = Conexion ? *Conexion : DB();
-  if (texto::ContieneSinCaso(DB().gProveedor, "ORACLE")) {
+  if (EsProveedorOracle(DB().gProveedor)) {
     DB().EjecutaConsultaSQL(GuionUsuarioOracle(Usuario, Clave));
     return;
   }

@@ -34,8 +34,8 @@ std::string TablaDeSentencia(const std::string& sql) {
   return texto::Recortado(sql.substr(inicio, fin == std::string::npos ? std::string::npos : fin - inicio));
 }
 
-// A stock figure as the decimal the stock colours compare: 4 places.
-double Decimal4(const Variant& v) { return std::round(ValorNumerico(SinNulo(v)) * 10000) / 10000; }
+// A stock figure as the decimal the stock colours compare: 4 places (a null is 0).
+double Decimal4(const Variant& v) { return std::round(v.Numero() * 10000) / 10000; }
 
 Manejador DialogoCarga() {
   return [](const ErrorSistema& e) {
@@ -70,7 +70,11 @@ ControlVentana& Lib_FrmCons3Modelo::CmbSearch(int indice) {
   return c ? *c : *ventana_.Control("CmbSearch", 0);
 }
 
-int Lib_FrmCons3Modelo::CantidadCajas() const { return int(const_cast<ModeloVentana&>(ventana_).Familia("CmbSearch").size()); }
+int Lib_FrmCons3Modelo::CantidadCajas() const {
+  int n = 0;
+  for (const ControlVentana& c : ventana_.Controles()) n += c.indice >= 0 && c.nombre == "CmbSearch";
+  return n;
+}
 
 Variant Lib_FrmCons3Modelo::ColorDeFila(size_t fila) const {
   if (!texto::IgualesSinCaso(MuestraStock, "SI") || !articulos_ || fila >= filas_.Cantidad()) return {};
@@ -132,11 +136,10 @@ void Lib_FrmCons3Modelo::Encolumnar() {
   }
 }
 
-uint8_t Lib_FrmCons3Modelo::NivelStock(long indicePuntoPedido, long indiceStock) const {
+uint8_t Lib_FrmCons3Modelo::NivelStock(long indicePuntoPedido, long indiceStock) {
   if (indicePuntoPedido < 0 || indiceStock < 0) return 0;
-  Recordset& rs = const_cast<Recordset&>(rs_);
-  const double p = Decimal4(rs.Fields(indicePuntoPedido)->Value());
-  const double s = Decimal4(rs.Fields(indiceStock)->Value());
+  const double p = Decimal4(rs_.Fields(indicePuntoPedido)->Value());
+  const double s = Decimal4(rs_.Fields(indiceStock)->Value());
   if (p == 0 && s > 0) return 1;
   if (p > 0 && s > p) return 2;
   if (p > 0 && s < p) return 3;

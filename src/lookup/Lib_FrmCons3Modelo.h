@@ -154,7 +154,7 @@ class Lib_FrmCons3Modelo {
  private:
   void FiltrarF5(int16_t Index);
   void Seleccionar(long fila);
-  uint8_t NivelStock(long indicePuntoPedido, long indiceStock) const;
+  uint8_t NivelStock(long indicePuntoPedido, long indiceStock);
   void AplicarOrden();
   void CambiarCantidad(double diferencia);
   void PedirCantidad();

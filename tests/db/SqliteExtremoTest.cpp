@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <filesystem>
+
 #include "db/DB_Dll.h"
 #include "db/VentanaAcceso.h"
 #include "sivlib/ValoresGlobales.h"
@@ -236,6 +238,29 @@ TEST_F(SqliteExtremo, ADroppedConnectionIsReopenedOnTheNextRead) {
   db.gCnn->Errors.Agregar(ErrorProveedor{"08S01", ado::ErrorNoEspecificado, "link failure", 0, "x"});
   EXPECT_EQ(db.DatosTabla("MA_CLIENTES", "C2", "nombre", "codigo", 8).Texto(), "Dos");
   EXPECT_TRUE(db.gOpenFlag);
+  EXPECT_TRUE(op->Mensajes().empty());
+}
+
+TEST_F(SqliteExtremo, UnaBaseEnUnaCarpetaLlamadaOracleSigueEnElDialectoDeSqlServer) {
+  // Every way the program reads and writes keeps ISNULL, not Oracle's NVL.
+  const std::string enOracle = carpeta / "home/oracle/ORACLE_HIST.sqlite";
+  std::filesystem::create_directories(carpeta / "home/oracle");
+  std::filesystem::copy_file(ruta, enOracle);
+  db.gDBName = enOracle;
+  db.gUsuario = "oracle";
+  Abrir();
+  EXPECT_EQ(db.ORACLE_Dicc("SELECT ISNULL(ciudad, '-') FROM MA_CLIENTES"), "SELECT ISNULL(ciudad, '-') FROM MA_CLIENTES");
+  Recordset rs;
+  db.AbrirRecordset("SELECT ISNULL(ciudad, '-') AS C FROM MA_CLIENTES WHERE codigo = 'C1'", rs);
+  ASSERT_EQ(rs.State(), estado_objeto::Abierto);
+  EXPECT_EQ(rs.Valor("C").Texto(), "-");
+  db.CierraRecordset(rs);
+  long filas = 0;
+  std::string sql = "UPDATE MA_CLIENTES SET saldo = ISNULL(saldo, 0) + 1 WHERE codigo = 'C3'";
+  db.EjecutaConsultaSQL(sql, filas);
+  EXPECT_EQ(filas, 1);
+  EXPECT_TRUE(db.ExisteEnTabla("MA_CLIENTES", "C3", "codigo", nullptr, 8, "ISNULL(saldo, 0) = 1"));
+  EXPECT_FALSE(db.ExisteCampoDB("MA_CLIENTES", "NO_ESTA"));
   EXPECT_TRUE(op->Mensajes().empty());
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "BaseErp.h"
+#include "DemoChica.h"
 #include "sivlib/ValoresGlobales.h"
 #include "demo/GeneradorDemo.h"
 
@@ -16,16 +17,8 @@ class UnificacionDesatendida : public ConBaseSqlite {
  protected:
   // A small demo database whose destination folder for this machine is `carpetaDestino`.
   void CrearDemo(const std::string& carpetaDestino) {
-    demo::ParametrosDemo p;
-    p.lineas = 3000;
-    p.clientes = 200;
-    p.articulos = 40;
-    p.vendedores = 5;
-    p.dias = 10;
-    p.destino = carpetaDestino;
-    p.paquete = 15;
     std::string error;
-    ASSERT_TRUE(demo::GenerarBaseDemo(demoDb, p, nullptr, &error)) << error;
+    ASSERT_TRUE(demo::GenerarBaseDemo(demoDb, DemoChica(carpetaDestino), nullptr, &error)) << error;
     Abrir(demoDb);
   }
   std::string demoDb = carpeta / "demo.sqlite";

@@ -2,7 +2,7 @@
 
 std::string TextoAyuda() {
   return
-      "Uso: ut_vorna [--help | --version | <cadena de lanzamiento>]\n"
+      "Uso: ut_vorna [--help | --version | <cadena de lanzamiento> | --probar-conexion <cadena de lanzamiento>]\n"
       "\n"
       "Unificador de datos V.E.L.T.A. / Vorna: genera los archivos VTA, STK, PDV y RTA\n"
       "(ventas, stock, puntos de venta y rutas) de un paquete numerado.\n"
@@ -21,6 +21,8 @@ std::string TextoAyuda() {
       "\n"
       "Modos: sin @ParametroAdicional=1 muestra la ventana principal; con el, genera los\n"
       "cuatro archivos de los ultimos cuatro dias en la carpeta guardada y termina.\n"
+      "--probar-conexion: se conecta con los datos de la cadena, muestra nombre, version y\n"
+      "formato de fecha del servidor y termina (0 si conecto, 4 si no).\n"
       "\n"
       "Estados de salida:\n"
       "  0  exito (todos los archivos elegidos entregados; ventana cerrada)\n"

@@ -2,12 +2,11 @@
 
 #include <exception>
 
+#include "app/AjustesOdbc.h"
 #include "app/BaseEstadisticas.h"
 #include "app/CargarConfiguracion.h"
 #include "app/lanzamiento/LineaLanzamiento.h"
 #include "db/DB_Dll.h"
-#include "db/motor/ControladoresOdbc.h"
-#include "sivlib/ArchivoIni.h"
 #include "lookup/MascarasConsultas.h"
 #include "services/Archivos.h"
 #include "services/RegistrarAcceso.h"
@@ -32,12 +31,6 @@ ValoresLanzamiento& Ultimo() {
 }
 
 bool ConexionAbierta(const DB_Dll& db) { return db.gCnn && db.gCnn->State() == estado_objeto::Abierto; }
-
-// The ODBC driver names of this workstation, when the settings file names them.
-void LeerControladoresOdbc() {
-  FijarControladoresOdbc(LeerValorIni(kArchivoConfiguracion, "ODBC", "DriverSqlServer", ""),
-                         LeerValorIni(kArchivoConfiguracion, "ODBC", "DriverOracle", ""));
-}
 
 // Steps 6 to 13: the launch values go to the database layer, which opens
 // the main connection (asking for server and user when either is missing).
@@ -105,7 +98,7 @@ bool IniciarSesion(bool usarArchivoConexion, const std::string& textoLanzamiento
 
     gEstacion = EstacionRecortada(EstacionCompleta());
     gBarrasPlanas = LeerBarrasPlanas(gEstacion);
-    LeerControladoresOdbc();
+    LeerAjustesOdbc();
 
     if (!ConexionAbierta(DB()) && !AbrirConexionPrincipal(lanzamiento, cadenaConexion, ubicacionCursor))
       return false;

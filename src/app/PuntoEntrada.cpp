@@ -10,6 +10,7 @@
 #include "app/InstanciaActiva.h"
 #include "app/lanzamiento/LineaLanzamiento.h"
 #include "app/Modos.h"
+#include "app/ProbarConexion.h"
 #include "app/Pantalla.h"
 #include "sivlib/Entorno.h"
 #include "sivlib/OperadorDesatendido.h"
@@ -37,6 +38,8 @@ void UsarOperadorDesatendido() {
   }));
 }
 
+constexpr const char* kOpcionProbarConexion = "--probar-conexion";
+
 bool EsDesatendido(const std::string& parametro) { return texto::IgualesSinCaso(parametro, "1"); }
 
 }  // namespace
@@ -50,6 +53,10 @@ int EjecutarPrograma(int argc, char** argv, FabricaModos crearModos) {
   if (cola == "--help" || cola == "-h") {
     std::fputs(TextoAyuda().c_str(), stdout);
     return estado_salida::Exito;
+  }
+  if (cola == kOpcionProbarConexion || cola.rfind(std::string(kOpcionProbarConexion) + " ", 0) == 0) {
+    UsarOperadorDesatendido();
+    return ProbarConexion(cola.substr(std::string(kOpcionProbarConexion).size()));
   }
   if (cola.rfind("--", 0) == 0) {
     std::fprintf(stderr, "ut_vorna: opcion desconocida: %s (ver ut_vorna --help)\n", cola.c_str());

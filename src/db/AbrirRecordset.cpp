@@ -50,7 +50,9 @@ void DB_Dll::AbrirRecordset(std::string& SentenciaSQL, Recordset& Lrcs, Conexion
             ReintentaConectar();
             if (gOpenFlag) return Decision::Repetir;
           }
-          return Decision::Salir;
+          // Both failed: the failure goes to the dialog and the log like any
+          // other, and "Reintentar" tries the connection again.
+          reconectado = false;
         }
         return DecisionDeRespuesta(TratamientoErrores(e, std::nullopt, "AbrirRecordset"));
       });

@@ -1,5 +1,6 @@
 #include "db/Conexion.h"
 
+#include "db/PreparacionSesion.h"
 #include "db/Recordset.h"
 
 namespace {
@@ -50,9 +51,16 @@ ErrorSistema Conexion::Open(const std::string& cadena, const std::string& usuari
   if (!motor) return ErrorAdo(ado::ErrorNoEspecificado, "Provider cannot be found. It may not be properly installed.");
   motor->FijarTiempoConexion(ConnectionTimeout);
   motor->FijarTiempoEspera(CommandTimeout);
-  motor->FijarNivelAislamiento(static_cast<int>(IsolationLevel));
   const ErrorSistema e = Registrar(motor->Abrir(ConnectionString, usuario, clave));
   if (e.HayError()) return e;
+  // The date order comes first of all. A session whose date order could
+  // not be set would read the program's dates wrongly, silently: it is not
+  // used.
+  if (const ErrorSistema f = Registrar(PrepararSesion(*motor, ConnectionString)); f.HayError()) {
+    motor->Cerrar();
+    return f;
+  }
+  motor->FijarNivelAislamiento(static_cast<int>(IsolationLevel));
   motor_ = std::move(motor);
   baseDatos_.clear();
   return {};
@@ -78,7 +86,7 @@ ErrorSistema Conexion::Execute(const std::string& sql, long* filasAfectadas, Rec
   if (resultado) {
     resultado->CancelUpdate();
     resultado->Close();
-    if (cursor) resultado->AbrirSobre(std::move(cursor), this, sql);
+    if (cursor) return resultado->AbrirSobre(std::move(cursor), this, sql);
   }
   return {};
 }

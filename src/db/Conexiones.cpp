@@ -131,13 +131,18 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const std::st
 }
 
 void DB_Dll::ReintentaConectar() {
+  // The short time-out serves the reconnect only: left in place, a
+  // configured 360 seconds would become 5 for the rest of the run and a
+  // slow statement could never succeed on "Reintentar". The isolation level
+  // goes to the new session with the open itself.
+  const int espera = gCnn->CommandTimeout;
   EjecutarPasos(
       {[&] {
          gOpenFlag = false;
          return ErrorSistema{};
        },
        [&] {
-         gCnn->CommandTimeout = 5;  // stays so for the statements that follow
+         gCnn->CommandTimeout = 5;
          return ErrorSistema{};
        },
        [&] { return gCnn->Close(); },
@@ -154,6 +159,7 @@ void DB_Dll::ReintentaConectar() {
         if (d == Decision::Salir) gOpenFlag = false;
         return d;
       });
+  gCnn->CommandTimeout = espera;
 }
 
 void DB_Dll::OpenLocalADODB(const std::string& ConnString, const std::string& CadenaID,

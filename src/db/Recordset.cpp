@@ -45,7 +45,7 @@ ErrorSistema Recordset::Open(const std::string& origen, Conexion* conexion, long
   return conexion->Execute(origen, nullptr, this);
 }
 
-void Recordset::AbrirSobre(std::unique_ptr<Cursor> cursor, Conexion* conexion, const std::string& origen) {
+ErrorSistema Recordset::AbrirSobre(std::unique_ptr<Cursor> cursor, Conexion* conexion, const std::string& origen) {
   Vaciar();
   cursor_ = std::move(cursor);
   conexion_ = conexion;
@@ -55,7 +55,9 @@ void Recordset::AbrirSobre(std::unique_ptr<Cursor> cursor, Conexion* conexion, c
   for (const CampoInfo& info : cursor_->Campos()) campos_.emplace_back(info);
   const ErrorSistema e = Leer();
   bof_ = eof_;
-  (void)e;  // a failure on the first row leaves an empty recordset; the records are on the connection
+  // Not an empty result: the records are on the connection for the caller.
+  if (e.HayError()) Vaciar();
+  return e;
 }
 
 ErrorSistema Recordset::Leer() {

@@ -69,8 +69,10 @@ class Recordset {
   ErrorSistema Update();
   ErrorSistema CancelUpdate();
 
-  // The engine's cursor handed over by Conexion::Execute.
-  void AbrirSobre(std::unique_ptr<Cursor> cursor, Conexion* conexion, const std::string& origen);
+  // The engine's cursor handed over by Conexion::Execute. A failure reading
+  // the first row (a time-out, a dropped connection) fails the open and
+  // leaves the recordset closed, as any other failure of the statement.
+  ErrorSistema AbrirSobre(std::unique_ptr<Cursor> cursor, Conexion* conexion, const std::string& origen);
 
  private:
   friend class Conexion;

@@ -44,18 +44,19 @@ void GActualizarDatoScript(const std::vector<std::string>& sentencias, bool& fal
   // left by an earlier, unrelated statement must not undo it.
   errores.Clear();
   db.EjecutaConsultaSQL(lote);
-  if (errores.Count() == 0) {
+  // A trigger's PRINT or any other message below error severity is no failure.
+  if (errores.Fallos() == 0) {
     db.EjecutaConsultaSQL("COMMIT TRANSACTION");
     codigo = 0;
     return;
   }
 
-  const int32_t nativo = static_cast<int32_t>(errores.Item(0).nativo);
+  const int32_t nativo = static_cast<int32_t>(errores.PrimerFallo().nativo);
   fallo = true;
   mensaje = LineasError(errores);
   std::string aviso = mensaje;
   if ((aceptaDuplicado && nativo == kClaveDuplicada) || (aceptaRelacion && nativo == kConflictoRelacion)) {
-    mensaje = errores.Item(0).descripcion;
+    mensaje = errores.PrimerFallo().descripcion;
     aviso.clear();
   }
   errores.Clear();

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "sivlib/Utf8.h"
+
 namespace ansi {
 namespace {
 
@@ -31,26 +33,6 @@ void AgregarUtf8(std::string& r, uint32_t cp) {
   }
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns its length, 0 when invalid.
-size_t Decodificar(std::string_view s, size_t i, uint32_t& cp) {
-  const unsigned char c = s[i];
-  size_t n;
-  if (c < 0x80) { cp = c; return 1; }
-  if ((c & 0xE0) == 0xC0) { n = 2; cp = c & 0x1F; }
-  else if ((c & 0xF0) == 0xE0) { n = 3; cp = c & 0x0F; }
-  else if ((c & 0xF8) == 0xF0) { n = 4; cp = c & 0x07; }
-  else return 0;
-  if (i + n > s.size()) return 0;
-  for (size_t k = 1; k < n; ++k) {
-    const unsigned char b = s[i + k];
-    if ((b & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  if ((n == 2 && cp < 0x80) || (n == 3 && cp < 0x800) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF))) return 0;
-  if (cp >= 0xD800 && cp <= 0xDFFF) return 0;
-  return n;
-}
-
 }  // namespace
 
 std::string DesdeUtf8(std::string_view s) {
@@ -59,8 +41,8 @@ std::string DesdeUtf8(std::string_view s) {
   for (size_t i = 0; i < s.size();) {
     const unsigned char c = s[i];
     if (c < 0x80) { r += char(c); ++i; continue; }
-    uint32_t cp = 0;
-    size_t n = Decodificar(s, i, cp);
+    char32_t cp = 0;
+    size_t n = utf8::Decodificar(s, i, cp);
     if (n == 0) { r += char(c); ++i; continue; }
     int b = ByteDe(cp);
     r += b < 0 ? '?' : char(b);

@@ -46,4 +46,34 @@ void AgregarCodigo(std::string& destino, char32_t codigo) {
   }
 }
 
+size_t Decodificar(std::string_view s, size_t i, char32_t& cp) {
+  const unsigned char c = s[i];
+  size_t n;
+  if (c < 0x80) {
+    cp = c;
+    return 1;
+  }
+  if ((c & 0xE0) == 0xC0) {
+    n = 2;
+    cp = c & 0x1F;
+  } else if ((c & 0xF0) == 0xE0) {
+    n = 3;
+    cp = c & 0x0F;
+  } else if ((c & 0xF8) == 0xF0) {
+    n = 4;
+    cp = c & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + n > s.size()) return 0;
+  for (size_t k = 1; k < n; ++k) {
+    const unsigned char b = s[i + k];
+    if (!EsContinuacion(b)) return 0;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if ((n == 2 && cp < 0x80) || (n == 3 && cp < 0x800) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF))) return 0;
+  if (cp >= 0xD800 && cp <= 0xDFFF) return 0;
+  return n;
+}
+
 }  // namespace utf8

@@ -21,5 +21,9 @@ std::string_view UltimosCaracteres(std::string_view texto, size_t caracteres);
 // Appends the UTF-8 form of a code point; surrogates and values past
 // U+10FFFF become U+FFFD, as they cannot be written in UTF-8.
 void AgregarCodigo(std::string& destino, char32_t codigo);
+// Decodes the UTF-8 sequence at texto[i] into `codigo`; returns its length
+// in bytes, or 0 when the bytes there are not valid UTF-8 (overlong forms
+// and surrogates included).
+size_t Decodificar(std::string_view texto, size_t i, char32_t& codigo);
 
 }  // namespace utf8

@@ -121,7 +121,7 @@ TEST_F(Conexiones, AdministratorCheck) {
   grabacion->Limpiar();
   db.OpenServerADODB(false, 3, "", true, false);
   EXPECT_TRUE(db.gEsAdmin);
-  EXPECT_TRUE(grabacion->Sentencias().empty());
+  EXPECT_EQ(grabacion->Sentencias(), (std::vector<std::string>{"SET DATEFORMAT dmy"}));
   // A blank database name keeps the old value.
   db.gCnn->Close();
   db.gEsAdmin = false;
@@ -285,9 +285,11 @@ TEST_F(ServidorAusente, QuietFailure) {
 
 TEST_F(ServidorAusente, ReconnectFailsQuietly) {
   db.gCnn->ConnectionString = "PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Database =ERP;UId=sa;Pwd=x;";
+  db.gCnn->CommandTimeout = 360;
   db.ReintentaConectar();
   EXPECT_FALSE(db.gOpenFlag);
-  EXPECT_EQ(db.gCnn->CommandTimeout, 5);
+  // The short time-out was the reconnect's own: the configured one stays.
+  EXPECT_EQ(db.gCnn->CommandTimeout, 360);
   EXPECT_TRUE(op->Mensajes().empty());
   db.gCnn->CommandTimeout = 30;
 }

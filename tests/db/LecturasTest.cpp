@@ -168,7 +168,9 @@ TEST_F(Lecturas, AbrirRecordsetOnOracleTranslatesButKeepsTheCallersText) {
   EXPECT_EQ(Ultima(), "SELECT TOP 1 * FROM T");
 }
 
-TEST_F(Lecturas, AbrirRecordsetReconnectsADroppedConnection) {
+TEST_F(Lecturas, AbrirRecordsetReconnectsADroppedConnectionAsItWasConfigured) {
+  db.gCnn->CommandTimeout = 360;
+  db.gCnn->IsolationLevel = 256;
   grabacion->Responder("FROM CAIDA", RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 10054, "08S01",
                                                             "Communication link failure"), 1);
   Filas("FROM CAIDA", {{"a", tipo_ado::Integer}}, {{Variant(7)}});
@@ -177,9 +179,41 @@ TEST_F(Lecturas, AbrirRecordsetReconnectsADroppedConnection) {
   EXPECT_TRUE(op->Mensajes().empty());
   EXPECT_TRUE(db.gOpenFlag);
   EXPECT_EQ(rs.Valor("a").Numero(), 7);
+  // The new session gets the date order and the isolation level before the
+  // statement is repeated with the configured time-out, not the reconnect's 5.
+  std::vector<std::string> llamadas = grabacion->Llamadas();
+  const auto cierre = std::find(llamadas.begin(), llamadas.end(), "Cerrar");
+  ASSERT_NE(cierre, llamadas.end());
+  llamadas.erase(llamadas.begin(), cierre);
+  EXPECT_EQ(llamadas, (std::vector<std::string>{"Cerrar", "TiempoConexion 15", "TiempoEspera 5",
+                                                "Abrir " + db.gConnString + " |u|p", "SET DATEFORMAT dmy",
+                                                "Aislamiento 256", "TiempoEspera 360", "SELECT a FROM CAIDA"}));
+  EXPECT_EQ(db.gCnn->CommandTimeout, 360);
+  db.gCnn->CommandTimeout = 30;
+  db.gCnn->IsolationLevel = 4096;
+}
+
+TEST_F(Lecturas, AbrirRecordsetAfterTwoFailedReconnectsShowsTheDialogAndLogsIt) {
+  grabacion->Responder("FROM CAIDA", RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 10054, "08S01",
+                                                            "Communication link failure"));
+  grabacion->falloAlAbrir =
+      RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 20009, "08S01", "Unable to connect").resultado;
+  op->ResponderMensaje(3);
+  Recordset rs;
+  db.AbrirRecordset("SELECT a FROM CAIDA", rs);
   const auto llamadas = grabacion->Llamadas();
-  EXPECT_NE(std::find(llamadas.begin(), llamadas.end(), "Cerrar"), llamadas.end());
-  EXPECT_EQ(db.gCnn->CommandTimeout, 5);
+  EXPECT_EQ(std::count_if(llamadas.begin(), llamadas.end(), [](const std::string& l) { return l.rfind("Abrir", 0) == 0; }),
+            2);
+  EXPECT_FALSE(db.gOpenFlag);
+  ASSERT_EQ(op->Mensajes().size(), 1u);
+  EXPECT_EQ(op->Mensajes()[0].texto, "Ha ocurrido el Siguiente Error (-2147467259) Communication link failure");
+  EXPECT_EQ(op->Mensajes()[0].titulo, "MotorGrabador - AbrirRecordset Aviso al operador!!! - 5 ");
+  const std::string log = LeerArchivo(carpeta / "PXERR.LOG");
+  EXPECT_NE(log.find(" Rutina: - AbrirRecordset Mensaje Ha ocurrido el Siguiente Error (-2147467259) "
+                     "Communication link failure"),
+            std::string::npos)
+      << log;
+  grabacion->falloAlAbrir = {};
 }
 
 TEST_F(Lecturas, BuscaMaximoMinimoTexts) {

@@ -57,6 +57,10 @@ std::string CadenaOdbc(TipoOdbc tipo, const std::string& ado, const std::string&
     const std::string version = c.Valor({"TDS_Version"});
     s += Par("TDS_Version", version.empty() ? "7.4" : version);
     s += "ClientCharset=UTF-8;";
+    // FreeTDS sends the language of its configuration (us_english) in the
+    // login record unless told none, and that language would override the
+    // login's own default; the ADO string may still name one.
+    s += Par("Language", c.Valor({"Language", "Current Language"}));
   }
   return s;
 }

@@ -4,7 +4,8 @@
 //            FreeTDS a "server,port" is split into Server and Port, and the
 //            client character set is UTF-8 (the program's texts are); the
 //            protocol version is fixed (TDS_Version=7.4 unless the string
-//            names one) so that the login time-out holds.
+//            names one) so that the login time-out holds; no language is
+//            sent (Language=;), so the session keeps the login's own.
 //  OraOLEDB: DRIVER={<Oracle driver>};DBQ=<data source>;UID=;PWD=;
 //  an ODBC string ("DRIVER=..."): as it is.
 // `usuario` / `clave`, when not empty, replace those of the string.

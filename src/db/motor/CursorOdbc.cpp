@@ -1,6 +1,39 @@
 #include "db/motor/CursorOdbc.h"
 
+#include <iterator>
+
 #include "db/motor/DiagnosticosOdbc.h"
+#include "db/motor/TextoAnchoOdbc.h"
+
+namespace {
+
+std::string ATexto(std::string s) { return s; }
+std::string ATexto(const std::basic_string<SQLWCHAR>& s) { return DesdeAncho(s); }
+
+// A long value in pieces, as long as they come: bytes (SQL_C_BINARY) or
+// wide characters (SQL_C_WCHAR, each piece ended by a terminator).
+template <class T>
+Variant LeerPiezas(SQLHSTMT st, SQLUSMALLINT col, SQLSMALLINT tipoC, Resultado& r) {
+  std::basic_string<T> valor;
+  T buf[2048];
+  const size_t util = std::size(buf) - (tipoC == SQL_C_BINARY ? 0 : 1);
+  while (true) {
+    SQLLEN ind = 0;
+    const SQLRETURN rc = SQLGetData(st, col, tipoC, buf, sizeof buf, &ind);
+    if (rc == SQL_NO_DATA) break;
+    if (!OdbcOk(rc)) {
+      r = ResultadoOdbc(rc, SQL_HANDLE_STMT, st);
+      return {};
+    }
+    if (ind == SQL_NULL_DATA) return Variant::Nulo();
+    const size_t n = ind == SQL_NO_TOTAL || size_t(ind) / sizeof(T) > util ? util : size_t(ind) / sizeof(T);
+    valor.append(buf, n);
+    if (rc == SQL_SUCCESS) break;
+  }
+  return Variant(ATexto(std::move(valor)));
+}
+
+}  // namespace
 
 CampoInfo CampoDeOdbc(const std::string& nombre, SQLSMALLINT t, SQLULEN tamano, SQLSMALLINT decimales) {
   auto texto = [&](int tipo) { return CampoInfo{nombre, tipo, long(tamano)}; };
@@ -40,11 +73,11 @@ CursorOdbc::CursorOdbc(std::shared_ptr<ConexionOdbc> conexion, SQLHSTMT st) : co
   SQLSMALLINT n = 0;
   SQLNumResultCols(st_, &n);
   for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(n); ++i) {
-    SQLCHAR nombre[512] = {0};
+    SQLWCHAR nombre[512] = {0};
     SQLSMALLINT largo = 0, tipo = 0, decimales = 0, nulos = 0;
     SQLULEN tamano = 0;
-    SQLDescribeCol(st_, i, nombre, sizeof nombre, &largo, &tipo, &tamano, &decimales, &nulos);
-    campos_.push_back(CampoDeOdbc(reinterpret_cast<char*>(nombre), tipo, tamano, decimales));
+    SQLDescribeColW(st_, i, nombre, SQLSMALLINT(std::size(nombre)), &largo, &tipo, &tamano, &decimales, &nulos);
+    campos_.push_back(CampoDeOdbc(DesdeAncho(std::basic_string<SQLWCHAR>(nombre)), tipo, tamano, decimales));
     tiposSql_.push_back(tipo);
   }
 }
@@ -120,19 +153,9 @@ Variant CursorOdbc::Leer(SQLUSMALLINT col, SQLSMALLINT tipo, Resultado& r) {
     }
     default: break;
   }
-  // Texts (and anything else) in pieces, as long as they come.
-  const bool binario = tipo == SQL_BINARY || tipo == SQL_VARBINARY || tipo == SQL_LONGVARBINARY;
-  std::string s;
-  char buf[4096];
-  while (true) {
-    const SQLRETURN rc = SQLGetData(st_, col, binario ? SQL_C_BINARY : SQL_C_CHAR, buf, sizeof buf, &ind);
-    if (rc == SQL_NO_DATA) break;
-    if (fallo(rc)) return {};
-    if (ind == SQL_NULL_DATA) return Variant::Nulo();
-    const size_t util = binario ? sizeof buf : sizeof buf - 1;
-    const size_t n = (ind == SQL_NO_TOTAL || size_t(ind) > util) ? util : size_t(ind);
-    s.append(buf, n);
-    if (rc == SQL_SUCCESS) break;
-  }
-  return Variant(std::move(s));
+  if (tipo == SQL_BINARY || tipo == SQL_VARBINARY || tipo == SQL_LONGVARBINARY)
+    return LeerPiezas<char>(st_, col, SQL_C_BINARY, r);
+  // Texts (and anything else) as wide characters: the program's UTF-8 whatever
+  // the driver manager's character set.
+  return LeerPiezas<SQLWCHAR>(st_, col, SQL_C_WCHAR, r);
 }

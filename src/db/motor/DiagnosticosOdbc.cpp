@@ -1,5 +1,9 @@
 #include "db/motor/DiagnosticosOdbc.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "db/motor/TextoAnchoOdbc.h"
 #include "sivlib/Texto.h"
 
 namespace {
@@ -36,15 +40,15 @@ bool OdbcOk(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_I
 std::vector<ErrorProveedor> Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, MomentoOdbc momento) {
   std::vector<ErrorProveedor> out;
   for (SQLSMALLINT i = 1;; ++i) {
-    SQLCHAR estado[8] = {0};
+    SQLWCHAR estado[8] = {0};
     SQLINTEGER nativo = 0;
-    SQLCHAR msg[2048] = {0};
+    SQLWCHAR msg[2048] = {0};
     SQLSMALLINT largo = 0;
-    const SQLRETURN rc = SQLGetDiagRec(tipo, h, i, estado, &nativo, msg, sizeof msg, &largo);
+    const SQLRETURN rc = SQLGetDiagRecW(tipo, h, i, estado, &nativo, msg, SQLSMALLINT(std::size(msg)), &largo);
     if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO) break;
     if (nativo == 5701 || nativo == 5703) continue;
-    const std::string e(reinterpret_cast<char*>(estado));
-    const std::string m(reinterpret_cast<char*>(msg));
+    const std::string e = DesdeAncho(estado, 5);
+    const std::string m = DesdeAncho(msg, std::min<size_t>(size_t(std::max<SQLSMALLINT>(largo, 0)), std::size(msg) - 1));
     out.push_back({e, NumeroAdoDeEstado(e, m, momento), m, long(nativo), kOrigen});
   }
   return out;

@@ -1,9 +1,12 @@
 #include "db/motor/MotorOdbc.h"
 
+#include <iterator>
+
 #include "db/motor/CadenaOdbc.h"
 #include "db/motor/ConexionOdbc.h"
 #include "db/motor/CursorOdbc.h"
 #include "db/motor/DiagnosticosOdbc.h"
+#include "db/motor/TextoAnchoOdbc.h"
 
 namespace {
 
@@ -40,11 +43,11 @@ class MotorOdbc : public Motor {
     SQLSetEnvAttr(c->env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     if (!OdbcOk(SQLAllocHandle(SQL_HANDLE_DBC, c->env, &c->dbc))) return ResultadoOdbc(SQL_ERROR, SQL_HANDLE_ENV, c->env);
     SQLSetConnectAttr(c->dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(esperaConexion_)), 0);
-    const std::string odbc = CadenaOdbc(tipo_, cadena, usuario, clave);
-    SQLCHAR salida[1024];
+    std::basic_string<SQLWCHAR> odbc = TextoAncho(CadenaOdbc(tipo_, cadena, usuario, clave));
+    SQLWCHAR salida[1024];
     SQLSMALLINT largo = 0;
-    const SQLRETURN rc = SQLDriverConnect(c->dbc, nullptr, (SQLCHAR*)odbc.c_str(), SQL_NTS, salida, sizeof salida, &largo,
-                                          SQL_DRIVER_NOPROMPT);
+    const SQLRETURN rc = SQLDriverConnectW(c->dbc, nullptr, odbc.data(), SQLSMALLINT(odbc.size()), salida,
+                                           SQLSMALLINT(std::size(salida)), &largo, SQL_DRIVER_NOPROMPT);
     Resultado r = ResultadoOdbc(rc, SQL_HANDLE_DBC, c->dbc, MomentoOdbc::Conexion);
     if (!r.Ok()) return r;
     c->conectada = true;
@@ -70,7 +73,8 @@ class MotorOdbc : public Motor {
     Resultado total = ResultadoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, conexion_->dbc, &st), SQL_HANDLE_DBC, conexion_->dbc);
     if (!total.Ok()) return total;
     SQLSetStmtAttr(st, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(esperaComando_)), 0);
-    SQLRETURN rc = SQLExecDirect(st, (SQLCHAR*)sql.c_str(), SQLINTEGER(sql.size()));
+    std::basic_string<SQLWCHAR> texto = TextoAncho(sql);
+    SQLRETURN rc = SQLExecDirectW(st, texto.data(), SQLINTEGER(texto.size()));
     long afectadas = -1;
     // Each statement of a batch gives its own result: counts are added up,
     // the first one with rows is handed to the caller, as ADO does.
@@ -124,7 +128,8 @@ class MotorOdbc : public Motor {
 
   Resultado Tablas(std::vector<std::string>& nombres) override {
     return Esquema(nombres, 3, [](SQLHSTMT st) {
-      return SQLTables(st, nullptr, 0, nullptr, 0, nullptr, 0, (SQLCHAR*)"TABLE,VIEW", SQL_NTS);
+      std::basic_string<SQLWCHAR> tipos = TextoAncho("TABLE,VIEW");
+      return SQLTablesW(st, nullptr, 0, nullptr, 0, nullptr, 0, tipos.data(), SQLSMALLINT(tipos.size()));
     });
   }
 
@@ -132,14 +137,17 @@ class MotorOdbc : public Motor {
     // The file-based drivers have no catalogs and refuse one.
     const bool conCatalogo = !catalogo.empty() && tipo_ == TipoOdbc::SqlServer;
     return Esquema(nombres, 4, [&](SQLHSTMT st) {
-      return SQLColumns(st, conCatalogo ? (SQLCHAR*)catalogo.c_str() : nullptr, conCatalogo ? SQL_NTS : 0, nullptr, 0,
-                        (SQLCHAR*)tabla.c_str(), SQL_NTS, nullptr, 0);
+      std::basic_string<SQLWCHAR> c = TextoAncho(catalogo), t = TextoAncho(tabla);
+      return SQLColumnsW(st, conCatalogo ? c.data() : nullptr, conCatalogo ? SQLSMALLINT(c.size()) : 0, nullptr, 0,
+                         t.data(), SQLSMALLINT(t.size()), nullptr, 0);
     });
   }
 
   Resultado FijarBaseDatos(const std::string& nombre) override {
     if (!conexion_) return ResultadoCerrado();
-    return ResultadoOdbc(SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_CURRENT_CATALOG, (SQLPOINTER)nombre.c_str(), SQL_NTS),
+    std::basic_string<SQLWCHAR> base = TextoAncho(nombre);
+    return ResultadoOdbc(SQLSetConnectAttrW(conexion_->dbc, SQL_ATTR_CURRENT_CATALOG, base.data(),
+                                            SQLINTEGER(base.size() * sizeof(SQLWCHAR))),
                          SQL_HANDLE_DBC, conexion_->dbc);
   }
 
@@ -193,10 +201,10 @@ class MotorOdbc : public Motor {
         Sumar(r, ResultadoOdbc(rc, SQL_HANDLE_STMT, st));
         break;
       }
-      SQLCHAR nombre[512] = {0};
+      SQLWCHAR nombre[512] = {0};
       SQLLEN ind = 0;
-      SQLGetData(st, columna, SQL_C_CHAR, nombre, sizeof nombre, &ind);
-      if (ind != SQL_NULL_DATA) nombres.emplace_back(reinterpret_cast<char*>(nombre));
+      SQLGetData(st, columna, SQL_C_WCHAR, nombre, sizeof nombre, &ind);
+      if (ind != SQL_NULL_DATA) nombres.push_back(DesdeAncho(std::basic_string<SQLWCHAR>(nombre)));
     }
     SQLFreeHandle(SQL_HANDLE_STMT, st);
     return r;

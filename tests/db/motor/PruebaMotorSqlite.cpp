@@ -349,28 +349,27 @@ TEST_F(MotorSqliteTest, UnDiaEsSuMedianocheEnCualquierFormaGuardada) {
   });
 }
 
-TEST_F(MotorSqliteTest, LosBlancosFinalesNoCuentanDeNingunLado) {
+TEST_F(MotorSqliteTest, UnTextoConBlancosFinalesEncuentraLosValoresConOSinEllos) {
   // A case-insensitive key column, as the program's own tables have.
   Ok("CREATE TABLE CFG (ID int, CLAVE varchar(20) COLLATE NOCASE, GRUPO varchar(20), N int)\r\n"
      "INSERT INTO CFG VALUES (1, 'NRO_PAQUETE', 'DATOS  ', 7)\r\n"
      "INSERT INTO CFG VALUES (2, 'nro_paquete ', 'DATOS', 8)\r\n"
      "INSERT INTO CFG VALUES (3, 'OTRA', 'DATOS X', 9)\r\n"
      "INSERT INTO CFG VALUES (4, 'ZETA', '', 10)");
-  // Trailing blanks count on neither side.
+  // A compared text with trailing blanks matches whatever blanks the row holds.
   VerificarIds("CFG", {
       {"GRUPO = 'DATOS  '", "1 2"},
-      {"GRUPO = 'DATOS'", "1 2"},
       {"GRUPO = 'DATOS '", "1 2"},
-      {"GRUPO <> 'DATOS'", "3 4"},
-      {"GRUPO <= 'DATOS'", "1 2 4"},
+      {"GRUPO <> 'DATOS '", "3 4"},
+      {"GRUPO <= 'DATOS '", "1 2 4"},
       {"GRUPO > 'DATOS '", "3"},
       {"GRUPO < 'DATOS'", "4"},
       {"GRUPO >= 'DATOS  '", "1 2 3"},
-      {"GRUPO BETWEEN 'A' AND 'DATOS'", "1 2"},
+      {"GRUPO BETWEEN 'A' AND 'DATOS '", "1 2"},
       {"GRUPO IN ('DATOS  ', 'X')", "1 2"},
-      {"'DATOS' = GRUPO", "1 2"},
+      {"'DATOS ' = GRUPO", "1 2"},
       {"GRUPO = '  '", "4"},
-      {"CLAVE = 'Nro_Paquete'", "1 2"},
+      {"CLAVE = 'Nro_Paquete '", "1 2"},
       {"N = '8 '", "2"},
       {"GRUPO LIKE 'DATOS %'", "1 3"},
       // The row found again by every value it was read with, as the

@@ -1,12 +1,17 @@
 // SQL Server pads the shorter text with blanks before it compares two
 // texts, so 'ana ' = 'ana' and 'ana' = 'ana  ' both hold; SQLite compares
-// them as they are. A compared text literal therefore stands for its text
-// without trailing blanks followed by any number of blanks (up to 8000, the
-// longest text a SQL Server column holds): the row a program reads with
-// 'DATOS  ' in a column is found again by that value, 'ana ' finds the
-// 'ana' the program stores, and 'ana' finds an 'ana  ' another program
-// stored. In an IN list a literal stands for its forms with up to as many
-// blanks as it has.
+// them as they are. A compared text literal with trailing blanks therefore
+// stands for its text without them followed by any number of blanks (up
+// to 8000, the longest text a SQL Server column holds): 'ana ' finds the
+// 'ana' the program stores, and the row a program read with 'DATOS  ' in a
+// column is found again by that value whatever blanks it holds. In an IN
+// list such a literal stands for its forms with up to as many blanks as it
+// has.
+//
+// A literal without trailing blanks stays as written: it is the common
+// case, and a range in its place would change the plans SQLite chooses
+// (the sales query takes twice as long). So 'ana' does not find a value
+// stored as 'ana  '; the program stores its values trimmed.
 //
 // Date-looking literals only lose their blanks (they are dates, see
 // ReglaFechas). LIKE patterns keep their blanks (they count there), and so
@@ -23,8 +28,9 @@ namespace {
 // The text followed by 8000 blanks, as an expression SQLite computes once.
 const char* const kConBlancos = " || printf('%8000s', '')";
 
-bool EsTextoCerrado(const Token& k) {
-  return k.clase == ClaseToken::Literal && k.texto.size() >= 2 && k.texto.back() == '\'';
+bool TieneBlancosFinales(const Token& k) {
+  return k.clase == ClaseToken::Literal && k.texto.size() >= 3 && k.texto.back() == '\'' &&
+         k.texto[k.texto.size() - 2] == ' ';
 }
 
 ValoresComparados::Equivalentes ConBlancosFinales(const std::string& contenido) {
@@ -42,7 +48,7 @@ ValoresComparados::Equivalentes ConBlancosFinales(const std::string& contenido) 
 void ReglaBlancosFinales(std::vector<Token>& t) {
   ValoresComparados comparados(t);
   for (size_t i = 0; i < t.size(); ++i) {
-    if (!EsTextoCerrado(t[i]) || !comparados.EsComparado(i)) continue;
+    if (!TieneBlancosFinales(t[i]) || !comparados.EsComparado(i)) continue;
     const std::string contenido = ContenidoLiteral(t[i]);
     if (TieneFormaDeFecha(texto::RecortadoDer(contenido)))
       t[i].texto = ComoLiteral(texto::RecortadoDer(contenido));

@@ -1,6 +1,6 @@
 #pragma once
 // A literal compared in a statement (WHERE, ON, CASE WHEN ...) stands on
-// SQL Server for several texts SQLite keeps apart: 'ana' for 'ana', 'ana ',
+// SQL Server for several texts SQLite keeps apart: 'ana ' for 'ana', 'ana ',
 // 'ana  ' ... (SQL Server ignores trailing blanks on both sides), or the
 // day '09/12/2026' for '2026-12-09' and '2026-12-09 00:00:00' (a date is
 // midnight of that day, whichever form the engine stored it in).

@@ -1,16 +1,27 @@
 #include "TareaDePrueba.h"
 
-#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
+#include "ReplicaCron.h"
 #include "db/DB_Dll.h"
 #include "services/Configuracion.h"
+#include "services/esquema/TablasPropias.h"
 #include "sivlib/ValoresGlobales.h"
 #include "unifier/ClavesVorna.h"
-#include "services/esquema/TablasPropias.h"
-#include "unifier/tarea/FrmTareaProgramadaModelo.h"
+#include "unifier/tarea/ComandoTarea.h"
+
+EnCarpeta::EnCarpeta(const std::string& carpeta) : previa_(std::filesystem::current_path().string()) {
+  std::filesystem::current_path(carpeta);
+}
+
+EnCarpeta::~EnCarpeta() {
+  std::error_code ec;
+  std::filesystem::current_path(previa_, ec);
+}
 
 void TareaDePrueba::SetUp() {
   std::string error;
@@ -20,18 +31,29 @@ void TareaDePrueba::SetUp() {
   db.gServidor = "sqlite";
   db.gDBName = base;
   db.gUsuario = "ana";
-  db.gUserPassWord = "cl'a%ve";
+  db.gUserPassWord = contrasena;
   db.OpenServerADODB(false, 3, "", false, false);
   ASSERT_TRUE(db.gOpenFlag);
   mkdir(destino.c_str(), 0755);
   mkdir(programa.c_str(), 0755);
+  mkdir(casa.c_str(), 0755);
   EscribirArchivo(programa + "ut_vorna", "#!/bin/sh\nprintf '%s' \"$1\" > '" + argumentoRecibido + "'\n");
   gCarpetaAplicacion = programa;
   Guardar(vorna::ClaveCarpetaDestino(), destino);
-  const std::string crontab = carpeta / "crontab.sh";
-  EscribirArchivo(crontab,
-                  "#!/bin/sh\ntabla='" + (carpeta / "crontab.txt") +
-                      "'\nif [ \"$1\" = -l ]; then [ -f \"$tabla\" ] || exit 1; cat \"$tabla\"; else cat > \"$tabla\"; fi\n");
+  // The command file runs the crontab command itself: its parent's second
+  // argument is the command file.
+  const std::string crontab = ejecutables / "crontab.sh";
+  EscribirArchivo(
+      crontab,
+      "#!/bin/sh\n"
+      "tabla='" +
+          (carpeta / "crontab.txt") +
+          "'\n"
+          "cmd=$(tr '\\0' '\\n' < /proc/$PPID/cmdline | sed -n 2p)\n"
+          "[ -f \"$cmd\" ] && stat -c %a \"$cmd\" >> '" +
+          derechosComando +
+          "'\n"
+          "if [ \"$1\" = -l ]; then [ -f \"$tabla\" ] || exit 1; cat \"$tabla\"; else cat > \"$tabla\"; fi\n");
   chmod(crontab.c_str(), 0755);
   setenv("UT_VORNA_CRONTAB", crontab.c_str(), 1);
 }
@@ -43,8 +65,16 @@ void TareaDePrueba::TearDown() {
   DB().gOpenFlag = false;
 }
 
+std::string TareaDePrueba::Entrada(const std::string& nombre) const {
+  return LineaConEtiqueta(Crontab(), tarea::EtiquetaCron(nombre));
+}
+
+int TareaDePrueba::Replicar(const std::string& linea) const {
+  return EjecutarComoCron(linea, casa, carpeta / "cron.txt");
+}
+
+std::string TareaDePrueba::UltimoMensaje() { return op->Mensajes().empty() ? "" : op->Mensajes().back().texto; }
+
 std::string TareaDePrueba::ValorGuardado(const std::string& clave) { return Cfg(clave); }
 
-void TareaDePrueba::Guardar(const std::string& clave, const std::string& valor) {
-  vorna::GrabarDato(clave, valor);
-}
+void TareaDePrueba::Guardar(const std::string& clave, const std::string& valor) { vorna::GrabarDato(clave, valor); }

@@ -39,6 +39,12 @@ std::string MotivoPaqueteInvalido(const std::string& guardado, double numero) {
          texto::Recortado(guardado) + "\") no es un numero entero positivo; corrijalo en TA_CONFIGURACION.";
 }
 
+// Why the files cannot be delivered into `carpeta`; empty when they can.
+std::string MotivoCarpetaInvalida(const std::string& carpeta) {
+  std::string motivo;
+  return vorna::CarpetaDestinoValida(carpeta, motivo) ? "" : motivo;
+}
+
 }  // namespace
 
 bool frmInterfaceVorna::PrepararFecha(std::string& fecha, int dias) {
@@ -51,11 +57,6 @@ bool frmInterfaceVorna::PrepararFecha(std::string& fecha, int dias) {
   if (FechaHora::DesdeTexto(fecha)) return true;
   Avisar("Debe ingresar una fecha valida!");
   return false;
-}
-
-std::string frmInterfaceVorna::MotivoCarpetaInvalida(const std::string& carpeta) const {
-  std::string motivo;
-  return vorna::CarpetaDestinoValida(carpeta, motivo) ? "" : motivo;
 }
 
 vorna::ResultadoGeneracion frmInterfaceVorna::ActualizarDatos() {

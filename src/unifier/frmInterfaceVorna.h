@@ -85,9 +85,6 @@ class frmInterfaceVorna {
   // Checks one date box's text: empty becomes today's date moved by `dias`;
   // false (after the message) when it is no date.
   bool PrepararFecha(std::string& fecha, int dias);
-  // Why the files cannot be delivered into the folder box's `carpeta`
-  // (an existing folder the program may write into); empty when they can.
-  std::string MotivoCarpetaInvalida(const std::string& carpeta) const;
   void Cerrar();
 
   ModeloVentana ventana_;

@@ -18,6 +18,7 @@
 #include <functional>
 #include <vector>
 
+#include "OperadorConIntruso.h"
 #include "VentanaDePrueba.h"
 #include "services/ventanas/BarraEstadoQt.h"
 #include "sivlib/Entorno.h"
@@ -269,17 +270,6 @@ TEST_F(VentanaVornaQt, ConfigurarTareaGuardaLaCarpetaAunqueLaTareaSeCancele) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(ventana->findChildren<FrmTareaProgramada*>().empty()) << "the task window is unloaded";
 }
-
-// An operator whose "let events run" delivers, once, what the test wants to
-// happen while the row loop of a generation run is writing.
-class OperadorConIntruso : public OperadorGuionado {
- public:
-  std::function<void()> intruso;
-  void ProcesarEventos() override {
-    OperadorGuionado::ProcesarEventos();
-    if (auto f = std::exchange(intruso, nullptr)) f();
-  }
-};
 
 TEST_F(VentanaVornaQt, UnaOrdenDeLaBarraDuranteLaGeneracionNoAnidaOtraNiCierra) {
   UsarBaseDemo();

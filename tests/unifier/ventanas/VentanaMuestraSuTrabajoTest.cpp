@@ -13,26 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
-#include <functional>
-#include <utility>
 #include <vector>
 
+#include "OperadorConIntruso.h"
 #include "VentanaDePrueba.h"
-#include "sivlib/FechaHora.h"
-#include "sivlib/OperadorGuionado.h"
 #include "unifier/ventanas/BarraBarrix.h"
 
 namespace {
-
-// Runs `mirar` at the first row of the run (the row loop lets events run there).
-class OperadorQueMira : public OperadorGuionado {
- public:
-  std::function<void()> mirar;
-  void ProcesarEventos() override {
-    OperadorGuionado::ProcesarEventos();
-    if (auto f = std::exchange(mirar, nullptr)) f();
-  }
-};
 
 // Records the text of a label each time it is painted, and whether the
 // window's inputs took typing at that moment.
@@ -77,7 +64,7 @@ class VentanaMuestraSuTrabajo : public VentanaDePrueba {
     Mostrar();
     ventana->Modelo().Ventana().FijarTexto(ventana->Modelo().TxtFields(3), destino);
   }
-  std::shared_ptr<OperadorQueMira> operador = std::make_shared<OperadorQueMira>();
+  std::shared_ptr<OperadorConIntruso> operador = std::make_shared<OperadorConIntruso>();
 };
 
 TEST_F(VentanaMuestraSuTrabajo, ElAvisoDeCargaSePintaAntesDeCadaConsultaConLasCajasDeshabilitadas) {
@@ -107,7 +94,7 @@ TEST_F(VentanaMuestraSuTrabajo, LasCajasQueNoAceptanTecleoSeVenDeshabilitadas) {
   EXPECT_GT(conTecleo, 20) << "black text while the box takes typing";
   int duranteLaGeneracion = -1;
   bool habilitada = true;
-  operador->mirar = [&] {
+  operador->intruso = [&] {
     habilitada = Caja(0)->isEnabled();
     duranteLaGeneracion = PixelesOscuros(Caja(0));
   };

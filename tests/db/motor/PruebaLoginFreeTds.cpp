@@ -1,14 +1,17 @@
 // What the program sends to SQL Server through FreeTDS, read by a listener
 // on the loopback address: the login record (protocol version, database in
-// the program's character set, no language of the library's own), and the
-// statements of a new session in the order they come.
+// the program's character set, no language of the library's own), the
+// statements of a new session in the order they come, and a statement sent
+// while another's rows are still pending.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "ServidorTdsDePrueba.h"
 #include "db/DB_Dll.h"
+#include "db/motor/AjustesResultados.h"
 #include "db/motor/ControladoresOdbc.h"
+#include "db/motor/MotorOdbc.h"
 #include "support/CarpetaPrueba.h"
 
 namespace {
@@ -74,6 +77,48 @@ TEST_F(LoginFreeTds, LaSesionRecibePrimeroElOrdenDeLasFechasYDiceSuLimite) {
   ASSERT_EQ(lotes.size(), 3u);
   EXPECT_NE(lotes[1].find("READ UNCOMMITTED"), std::string::npos) << lotes[1];
   EXPECT_EQ(lotes[2], "UPDATE MA_ZONAS SET Descripcion = 'Año ñandú' WHERE Codigo = 'Z1'");
+}
+
+TEST_F(LoginFreeTds, UnaSentenciaMientrasOtroResultadoEstaPendiente) {
+  FijarTamanosResultado({2, size_t(1) << 20});
+  // The bare ODBC engine: FreeTDS itself refuses the second statement.
+  {
+    ServidorTdsDePrueba servidor(ServidorTdsDePrueba::Modo::AceptaLogin, 5);
+    const std::string cadena = "PROVIDER=SQLOLEDB;Server=" + Servidor(servidor) + ";Database =ERP;UId=ana;Pwd=x;";
+    auto m = CrearMotorOdbc(TipoOdbc::SqlServer);
+    ASSERT_TRUE(m->Abrir(cadena, "", "").Ok());
+    EXPECT_EQ(m->ResultadosActivosMaximos(), 1);
+    std::unique_ptr<Cursor> c;
+    ASSERT_TRUE(m->Ejecutar("SELECT n FROM T", &c, nullptr).Ok());
+    Resultado r;
+    ASSERT_TRUE(c->Siguiente(r));
+    const Resultado ocupada = m->Ejecutar("UPDATE U SET n = 1", nullptr, nullptr);
+    EXPECT_EQ(ocupada.numero, ado::ObjetoEnUso) << ocupada.descripcion;
+    ASSERT_FALSE(ocupada.errores.empty());
+    c.reset();
+    m->Cerrar();
+    EXPECT_EQ(servidor.Lotes(), (std::vector<std::string>{"SELECT n FROM T"}));
+  }
+  // Behind the guard the rest of the rows move aside first.
+  ServidorTdsDePrueba servidor(ServidorTdsDePrueba::Modo::AceptaLogin, 5);
+  const std::string cadena = "PROVIDER=SQLOLEDB;Server=" + Servidor(servidor) + ";Database =ERP;UId=ana;Pwd=x;";
+  auto m = CrearMotor(cadena);
+  ASSERT_TRUE(m->Abrir(cadena, "", "").Ok());
+  std::unique_ptr<Cursor> c;
+  ASSERT_TRUE(m->Ejecutar("SELECT n FROM T", &c, nullptr).Ok());
+  Resultado r;
+  std::vector<double> filas;
+  ASSERT_TRUE(c->Siguiente(r));
+  filas.push_back(c->Valor(0).Numero());
+  const Resultado anidada = m->Ejecutar("UPDATE U SET n = 1", nullptr, nullptr);
+  EXPECT_TRUE(anidada.Ok()) << anidada.descripcion;
+  while (c->Siguiente(r)) filas.push_back(c->Valor(0).Numero());
+  EXPECT_TRUE(r.Ok()) << r.descripcion;
+  EXPECT_EQ(filas, (std::vector<double>{1, 2, 3, 4, 5}));
+  c.reset();
+  m->Cerrar();
+  FijarTamanosResultado({});
+  EXPECT_EQ(servidor.Lotes(), (std::vector<std::string>{"SELECT n FROM T", "UPDATE U SET n = 1"}));
 }
 
 }  // namespace

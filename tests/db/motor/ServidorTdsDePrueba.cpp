@@ -40,6 +40,19 @@ std::string PreLogin() {
 
 std::string Hecho() { return std::string("\xFD", 1) + std::string(12, '\0'); }
 
+std::string Le(uint64_t v, int bytes) {
+  std::string s;
+  for (int i = 0; i < bytes; ++i) s += char((v >> (8 * i)) & 0xff);
+  return s;
+}
+
+// One int column "n" with the rows 1..filas, then the count.
+std::string Filas(int filas) {
+  std::string r = std::string("\x81", 1) + Le(1, 2) + Le(0, 4) + Le(0, 2) + "\x38" + Le(1, 1) + std::string("n\0", 2);
+  for (int i = 1; i <= filas; ++i) r += std::string("\xD1", 1) + Le(uint64_t(i), 4);
+  return r + std::string("\xFD", 1) + Le(0x10, 2) + Le(0xC1, 2) + Le(uint64_t(filas), 8);
+}
+
 // LOGINACK (interface 1, TDS 7.4, program "Prueba" 16.0) and DONE.
 std::string AceptarLogin() {
   std::string cuerpo = {0x01, 0x74, 0x00, 0x00, 0x04, 6};
@@ -50,7 +63,7 @@ std::string AceptarLogin() {
 
 }  // namespace
 
-ServidorTdsDePrueba::ServidorTdsDePrueba(Modo modo) : modo_(modo) {
+ServidorTdsDePrueba::ServidorTdsDePrueba(Modo modo, int filasPorSelect) : modo_(modo), filas_(filasPorSelect) {
   escucha_ = socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in a{};
   a.sin_family = AF_INET;
@@ -137,12 +150,13 @@ void ServidorTdsDePrueba::Atender() {
   if (modo_ == Modo::AceptaLogin && login_.recibido) {
     Enviar(fd, AceptarLogin());
     while (LeerMensaje(fd, tipo, d)) {
+      std::string texto;
       if (tipo == 0x01 && d.size() >= 4) {  // SQL batch: its headers, then the text
-        const uint32_t cabeceras = Le32(d, 0);
+        texto = DeUtf16(d.substr(std::min<size_t>(Le32(d, 0), d.size())));
         std::lock_guard l(m_);
-        lotes_.push_back(DeUtf16(d.substr(std::min<size_t>(cabeceras, d.size()))));
+        lotes_.push_back(texto);
       }
-      Enviar(fd, Hecho());
+      Enviar(fd, texto.rfind("SELECT", 0) == 0 ? Filas(filas_) : Hecho());
     }
   }
   close(fd);

@@ -2,10 +2,11 @@
 // A listener on the loopback address that speaks just enough of SQL
 // Server's protocol (TDS 7.4) for a test to see what the program's client
 // library sends: it answers the pre-login without encryption, reads the
-// login record and then either closes (SoloLogin) or accepts the login and
-// answers every request with an empty "done" (AceptaLogin), keeping the
-// text of each SQL batch. One client, on port 0 (any free port); it never
-// waits for more than a generous bound, so a test cannot hang on it.
+// login record and then either closes (SoloLogin) or accepts the login
+// (AceptaLogin) and answers each SQL batch, whose text it keeps: a SELECT
+// with one integer column "n" holding 1, 2, ... `filasPorSelect`, anything
+// else with an empty "done". One client, on port 0 (any free port); it
+// never waits for more than a generous bound, so a test cannot hang on it.
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -22,7 +23,7 @@ class ServidorTdsDePrueba {
     std::string usuario, aplicacion, servidor, biblioteca, idioma, base;  // UTF-8
   };
 
-  explicit ServidorTdsDePrueba(Modo modo);
+  explicit ServidorTdsDePrueba(Modo modo, int filasPorSelect = 5);
   ~ServidorTdsDePrueba();
   ServidorTdsDePrueba(const ServidorTdsDePrueba&) = delete;
   ServidorTdsDePrueba& operator=(const ServidorTdsDePrueba&) = delete;
@@ -38,6 +39,7 @@ class ServidorTdsDePrueba {
   void Terminar();
 
   Modo modo_;
+  int filas_;
   int escucha_ = -1;
   int puerto_ = 0;
   std::atomic<bool> parar_{false};

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "DemoChica.h"
 #include "db/motor/AjustesResultados.h"
 #include "db/motor/MotorSqlite.h"
-#include "demo/GeneradorDemo.h"
 #include "sivlib/Texto.h"
 #include "support/BaseDePrueba.h"
 #include "support/MotorUnaActividad.h"
@@ -34,14 +34,7 @@ class UnificacionUnResultado : public ConBaseSqlite {
   std::vector<std::string> Ejecutar(const std::string& nombre, const FechaHora& hoy) {
     const std::string destino = carpeta / (nombre + "/");
     std::filesystem::create_directories(destino);
-    demo::ParametrosDemo p;
-    p.lineas = 3000;
-    p.clientes = 200;
-    p.articulos = 40;
-    p.vendedores = 5;
-    p.dias = 10;
-    p.destino = destino;
-    p.paquete = 15;
+    demo::ParametrosDemo p = DemoChica(destino);
     p.hoy = hoy;
     std::string error;
     EXPECT_TRUE(demo::GenerarBaseDemo(carpeta / (nombre + ".sqlite"), p, nullptr, &error)) << error;

@@ -33,8 +33,9 @@ class GeneracionConfiable : public ConBaseErp {
 
 TEST_F(GeneracionConfiable, UnPaqueteQueNoSePuedeGuardarEsUnaGeneracionFallida) {
   // The server refuses the update (no UPDATE permission on the table).
-  Ejecutar("CREATE TRIGGER SIN_PERMISO BEFORE UPDATE ON TA_CONFIGURACION "
-           "BEGIN SELECT RAISE(ABORT, 'The UPDATE permission was denied'); END");
+  Ejecutar(
+      "CREATE TRIGGER SIN_PERMISO BEFORE UPDATE ON TA_CONFIGURACION "
+      "BEGIN SELECT RAISE(ABORT, 'The UPDATE permission was denied'); END");
   Tildar("chkStock");
   const vorna::ResultadoGeneracion r = ventana.ActualizarDatos();
   EXPECT_EQ(Archivos(destino), (std::vector<std::string>{"610013001-STK-16.csv"}));
@@ -144,16 +145,18 @@ TEST_F(GeneracionConfiable, CadaConjuntoDeDatosQuedaEnSuPropioTemporal) {
   }
   std::sort(temporales.begin(), temporales.end());
   EXPECT_EQ(std::unique(temporales.begin(), temporales.end()), temporales.end());
-  EXPECT_EQ(Columnas(LeerArchivo(r.archivos[0].temporal)), 19u);   // VTA
-  EXPECT_EQ(Columnas(LeerArchivo(r.archivos[1].temporal)), 5u);    // STK
-  EXPECT_EQ(Columnas(LeerArchivo(r.archivos[2].temporal)), 21u);   // PDV
-  EXPECT_EQ(Columnas(LeerArchivo(r.archivos[3].temporal)), 9u);    // RTA
+  EXPECT_EQ(Columnas(LeerArchivo(r.archivos[0].temporal)), 19u);  // VTA
+  EXPECT_EQ(Columnas(LeerArchivo(r.archivos[1].temporal)), 5u);   // STK
+  EXPECT_EQ(Columnas(LeerArchivo(r.archivos[2].temporal)), 21u);  // PDV
+  EXPECT_EQ(Columnas(LeerArchivo(r.archivos[3].temporal)), 9u);   // RTA
 }
 
 TEST_F(GeneracionConfiable, LosTextosDelErpNoPartenLineasNiColumnas) {
   Cliente({.codigo = "C2", .razon = "Almacen;\r\nDon Jose\tSRL", .calle = "San Martin; 1200", .localidad = "Salta\n"});
   Vendedor("V1", "Perez;\r\nJuan");
-  Movimiento({.comprobante = "A0001-00000009", .fecha = FechaHora::Ahora().MasDias(-1).Iso(), .cuenta = "C2",
+  Movimiento({.comprobante = "A0001-00000009",
+              .fecha = FechaHora::Ahora().MasDias(-1).Iso(),
+              .cuenta = "C2",
               .vendedor = "V1"});
   Tildar("chkTodos");
   Fechas("01/01/2000", FechaHora::Ahora().MasDias(1).Regional());

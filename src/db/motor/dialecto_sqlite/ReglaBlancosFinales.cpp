@@ -50,10 +50,8 @@ void ReglaBlancosFinales(std::vector<Token>& t) {
   for (size_t i = 0; i < t.size(); ++i) {
     if (!TieneBlancosFinales(t[i]) || !comparados.EsComparado(i)) continue;
     const std::string contenido = ContenidoLiteral(t[i]);
-    if (TieneFormaDeFecha(texto::RecortadoDer(contenido)))
-      t[i].texto = ComoLiteral(texto::RecortadoDer(contenido));
-    else
-      comparados.Equivaler(i, ConBlancosFinales(contenido));
+    if (TieneFormaDeFecha(texto::RecortadoDer(contenido))) t[i].texto = ComoLiteral(texto::RecortadoDer(contenido));
+    else comparados.Equivaler(i, ConBlancosFinales(contenido));
   }
   comparados.Aplicar(t);
 }

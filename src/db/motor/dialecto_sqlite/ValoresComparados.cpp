@@ -51,10 +51,10 @@ bool EnListaInSimple(const std::vector<Token>& t, size_t i) {
 }
 
 bool EsPalabraClave(const Token& k) {
-  static const char* claves[] = {"AND",   "OR",     "NOT",  "THEN",   "ELSE",  "WHEN",      "END",   "ORDER",
-                                 "GROUP", "HAVING", "UNION", "EXCEPT", "INTERSECT", "FROM", "WHERE", "IS",
-                                 "IN",    "LIKE",   "BETWEEN", "ESCAPE", "COLLATE", "AS",   "ON",    "JOIN",
-                                 "INNER", "LEFT",   "RIGHT", "OUTER",  "CROSS", "LIMIT",     "CASE",  "SELECT"};
+  static const char* claves[] = {"AND",   "OR",     "NOT",     "THEN",   "ELSE",      "WHEN",  "END",   "ORDER",
+                                 "GROUP", "HAVING", "UNION",   "EXCEPT", "INTERSECT", "FROM",  "WHERE", "IS",
+                                 "IN",    "LIKE",   "BETWEEN", "ESCAPE", "COLLATE",   "AS",    "ON",    "JOIN",
+                                 "INNER", "LEFT",   "RIGHT",   "OUTER",  "CROSS",     "LIMIT", "CASE",  "SELECT"};
   for (const char* c : claves)
     if (EsPalabra(k, c)) return true;
   return false;
@@ -153,8 +153,7 @@ ValoresComparados::Cambio ValoresComparados::CambioPara(size_t i, const Lugar& l
   if (op == ">" || op == "<=" || op == "!>") return ultimo;
   // "=", "<>", "!=": a range, with the other operand first.
   if (l.otroEsLiteral || e.primero == e.ultimo) return primero;
-  const std::string rango =
-      std::string(op == "=" ? "BETWEEN " : "NOT BETWEEN ") + e.primero + " AND " + e.ultimo;
+  const std::string rango = std::string(op == "=" ? "BETWEEN " : "NOT BETWEEN ") + e.primero + " AND " + e.ultimo;
   Cambio c{l.operador, i, {}};
   if (l.papel == Papel::Derecha) {
     if (l.operador == 0 || t_[l.operador - 1].clase != ClaseToken::Espacio) c.por.push_back({ClaseToken::Espacio, " "});

@@ -82,8 +82,7 @@ int ProbarConexion(const std::string& lanzamiento) {
   std::printf("Conexion correcta a %s\n", db.gServidor.c_str());
   MostrarDatosDelServidor(db);
   const int limite = db.gCnn->motor()->ResultadosActivosMaximos();
-  std::printf("Resultados activos por conexion: %s\n",
-              limite > 0 ? std::to_string(limite).c_str() : "sin limite");
+  std::printf("Resultados activos por conexion: %s\n", limite > 0 ? std::to_string(limite).c_str() : "sin limite");
   db.gCnn->Close();
   return estado_salida::Exito;
 }

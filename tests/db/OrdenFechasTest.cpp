@@ -40,7 +40,7 @@ TEST_F(OrdenFechas, OtrosMotoresNoLaReciben) {
 
 TEST_F(OrdenFechas, UnaSesionSinElOrdenNoSeUsa) {
   grabacion->Responder("SET DATEFORMAT", RespuestaGrabada::Falla(ado::ErrorEnComando, 2741, "42000",
-                                                                "SET DATEFORMAT date order 'dmy' is invalid."));
+                                                                 "SET DATEFORMAT date order 'dmy' is invalid."));
   db.gCnn->Close();
   db.OpenServerADODB(false, 3, "", false, false);
   EXPECT_FALSE(db.gOpenFlag);

@@ -11,8 +11,8 @@ class PrimeraFila : public ConGrabador {
   // The statements naming `tabla` fail at their first fetch, `veces` times
   // (always by default), then read one row.
   void FallaAlLeer(const std::string& tabla, long numero, const char* estado, const char* texto, int veces = -1) {
-    grabacion->Responder(tabla, RespuestaGrabada::FallaAlLeer({{"x", tipo_ado::VarWChar}}, {}, numero, 0, estado, texto),
-                         veces);
+    grabacion->Responder(
+        tabla, RespuestaGrabada::FallaAlLeer({{"x", tipo_ado::VarWChar}}, {}, numero, 0, estado, texto), veces);
     Filas(tabla, {{"x", tipo_ado::VarWChar}}, {{Variant("valor")}});
   }
   bool Reconecto() {

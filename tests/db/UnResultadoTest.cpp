@@ -68,7 +68,8 @@ class UnResultadoDB : public ::testing::Test {
     while (rs.State() == estado_objeto::Abierto && !rs.Eof()) {
       const std::string cliente = rs.Valor("cliente").Texto();
       if (db.ExisteEnTabla("CLIENTES", cliente, "codigo", nullptr, 8))
-        lineas.push_back(rs.Valor("linea").Texto() + ";" + db.DatosTabla("CLIENTES", cliente, "nombre", "codigo", 8).Texto());
+        lineas.push_back(rs.Valor("linea").Texto() + ";" +
+                         db.DatosTabla("CLIENTES", cliente, "nombre", "codigo", 8).Texto());
       if (rs.MoveNext().HayError()) break;
     }
     return lineas;
@@ -82,7 +83,8 @@ class UnResultadoDB : public ::testing::Test {
 
 TEST_F(UnResultadoDB, CadaFilaConsultaLaMismaConexionSinEncontrarlaOcupada) {
   auto estado = std::make_shared<MotorUnaActividad::Estado>();
-  FijarFabricaMotor([estado](const std::string&) { return std::make_unique<MotorUnaActividad>(CrearMotorSqlite(), true, estado); });
+  FijarFabricaMotor(
+      [estado](const std::string&) { return std::make_unique<MotorUnaActividad>(CrearMotorSqlite(), true, estado); });
   unsetenv("UT_VORNA_UN_RESULTADO_POR_CONEXION");  // the stand-in tells its limit, as FreeTDS does
   Abrir(Embebida());
   Datos();
@@ -126,7 +128,8 @@ TEST_F(UnResultadoDB, UnFalloAlApartarElRestoLlegaALaListaDeErrores) {
 TEST_F(UnResultadoDB, UnaFallaDelControladorAlLeerLlegaALaListaDeErrores) {
   Abrir(Odbc());
   Ejecutar("CREATE TABLE T (x integer)");
-  for (const char* v : {"1", "2", "-9223372036854775808", "4"}) Ejecutar(std::string("INSERT INTO T VALUES (") + v + ")");
+  for (const char* v : {"1", "2", "-9223372036854775808", "4"})
+    Ejecutar(std::string("INSERT INTO T VALUES (") + v + ")");
   // Midway: the rows before the failure, then the failure on MoveNext.
   Recordset rs;
   db.AbrirRecordset("SELECT abs(x) AS a FROM T ORDER BY rowid", rs);

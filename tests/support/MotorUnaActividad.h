@@ -24,7 +24,9 @@ class MotorUnaActividad : public Motor {
                              std::shared_ptr<Estado> estado = std::make_shared<Estado>())
       : real_(std::move(real)), informaLimite_(informaLimite), estado_(std::move(estado)) {}
 
-  Resultado Abrir(const std::string& c, const std::string& u, const std::string& k) override { return real_->Abrir(c, u, k); }
+  Resultado Abrir(const std::string& c, const std::string& u, const std::string& k) override {
+    return real_->Abrir(c, u, k);
+  }
   void Cerrar() override {
     estado_->pendiente = nullptr;
     real_->Cerrar();

@@ -17,7 +17,7 @@ bool UnResultadoForzado();
 
 // How a result is held while the connection serves another statement.
 struct TamanosResultado {
-  size_t filasPorBloque = 256;             // rows read ahead at a time
+  size_t filasPorBloque = 256;              // rows read ahead at a time
   size_t bytesEnMemoria = size_t(8) << 20;  // beyond this, the rest goes to a temporary file
 };
 TamanosResultado TamanosActuales();

@@ -96,9 +96,10 @@ ArchivoFilas::~ArchivoFilas() {
 Resultado ArchivoFilas::Fallo(const std::string& que) const {
   const int codigo = errno;
   const std::string causa = codigo ? std::strerror(codigo) : "el archivo quedo incompleto";
-  return ResultadoFallido(ado::FalloProveedor,
-                          "No se pudo " + que + " el resultado pendiente en el archivo temporal " + ruta_ + ": " + causa,
-                          "ut_vorna", "HY000", codigo);
+  return ResultadoFallido(
+      ado::FalloProveedor,
+      "No se pudo " + que + " el resultado pendiente en el archivo temporal " + ruta_ + ": " + causa, "ut_vorna",
+      "HY000", codigo);
 }
 
 Resultado ArchivoFilas::Crear() {

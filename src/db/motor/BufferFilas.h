@@ -24,5 +24,5 @@ class BufferFilas {
   size_t limite_;
   size_t bytes_ = 0;
   std::deque<std::pair<size_t, std::vector<Variant>>> memoria_;  // with each row's size
-  std::unique_ptr<ArchivoFilas> archivo_;  // once rows go there, every later row follows them
+  std::unique_ptr<ArchivoFilas> archivo_;                        // once rows go there, every later row follows them
 };

@@ -38,7 +38,8 @@ std::string DesdeAncho(const SQLWCHAR* t, size_t n) {
   for (size_t i = 0; i < n; ++i) {
     char32_t c = t[i];
     const bool alto = c >= 0xD800 && c <= 0xDBFF;
-    if (alto && i + 1 < n && t[i + 1] >= 0xDC00 && t[i + 1] <= 0xDFFF) c = 0x10000 + ((c - 0xD800) << 10) + (t[++i] - 0xDC00);
+    if (alto && i + 1 < n && t[i + 1] >= 0xDC00 && t[i + 1] <= 0xDFFF)
+      c = 0x10000 + ((c - 0xD800) << 10) + (t[++i] - 0xDC00);
     utf8::AgregarCodigo(r, c);
   }
   return r;

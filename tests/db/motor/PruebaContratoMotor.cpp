@@ -58,10 +58,8 @@ class ContratoMotor : public ::testing::TestWithParam<Clase> {
   }
 
   static void Forzar(bool si) {
-    if (si)
-      setenv("UT_VORNA_UN_RESULTADO_POR_CONEXION", "1", 1);
-    else
-      unsetenv("UT_VORNA_UN_RESULTADO_POR_CONEXION");
+    if (si) setenv("UT_VORNA_UN_RESULTADO_POR_CONEXION", "1", 1);
+    else unsetenv("UT_VORNA_UN_RESULTADO_POR_CONEXION");
   }
 
   std::unique_ptr<Motor> Abrir() {
@@ -86,11 +84,12 @@ class ContratoMotor : public ::testing::TestWithParam<Clase> {
       for (int i = 1; i <= kFilas; ++i)
         filas.push_back({Variant(i), Variant("fila " + std::to_string(i)), Variant(i * 1.25),
                          i % 3 ? Variant::Nulo() : Variant("x")});
-      (*grabacion_)->Responder("FROM T ", RespuestaGrabada::Filas({{"N", tipo_ado::Integer},
-                                                                   {"Nombre", tipo_ado::VarChar},
-                                                                   {"Importe", tipo_ado::Double},
-                                                                   {"Nulo", tipo_ado::VarChar}},
-                                                                  filas));
+      (*grabacion_)
+          ->Responder("FROM T ", RespuestaGrabada::Filas({{"N", tipo_ado::Integer},
+                                                          {"Nombre", tipo_ado::VarChar},
+                                                          {"Importe", tipo_ado::Double},
+                                                          {"Nulo", tipo_ado::VarChar}},
+                                                         filas));
       (*grabacion_)->Responder("FROM U", RespuestaGrabada::Filas({{"V", tipo_ado::Integer}}, {{Variant(1)}}));
       return;
     }
@@ -98,8 +97,8 @@ class ContratoMotor : public ::testing::TestWithParam<Clase> {
     Ok("CREATE TABLE U (V integer)");
     Ok("INSERT INTO U VALUES (0)");
     for (int i = 1; i <= kFilas; ++i)
-      Ok("INSERT INTO T VALUES (" + std::to_string(i) + ", 'fila " + std::to_string(i) + "', " +
-         std::to_string(i) + ".25, " + (i % 3 ? "NULL" : "'x'") + ")");
+      Ok("INSERT INTO T VALUES (" + std::to_string(i) + ", 'fila " + std::to_string(i) + "', " + std::to_string(i) +
+         ".25, " + (i % 3 ? "NULL" : "'x'") + ")");
   }
 
   std::unique_ptr<Cursor> Consulta() {

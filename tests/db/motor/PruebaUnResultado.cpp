@@ -106,9 +106,8 @@ TEST_F(UnResultado, SinGuardaUnaConexionDeUnSoloResultadoRechazaLaSentenciaAnida
   // rows stream from the connection and the server's rule bites.
   unsetenv("UT_VORNA_UN_RESULTADO_POR_CONEXION");
   auto estado = std::make_shared<MotorUnaActividad::Estado>();
-  FijarFabricaMotor([estado](const std::string&) {
-    return std::make_unique<MotorUnaActividad>(CrearMotorSqlite(), false, estado);
-  });
+  FijarFabricaMotor(
+      [estado](const std::string&) { return std::make_unique<MotorUnaActividad>(CrearMotorSqlite(), false, estado); });
   Abrir(Embebida());
   Ok("CREATE TABLE T (x integer)");
   Ok("INSERT INTO T VALUES (1)");

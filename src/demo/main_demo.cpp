@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 
+#include "sivlib/Reloj.h"
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
 #include "unifier/ClavesVorna.h"
@@ -94,14 +95,14 @@ int main(int argc, char** argv) {
   p.destino = texto::Recortado(p.destino);
   if (!p.destino.empty()) p.destino = ConBarraFinal(p.destino);
 
-  const auto inicio = std::chrono::steady_clock::now();
+  const Reloj::Instante inicio = reloj().Monotono();
   demo::ResumenDemo r;
   std::string error;
   if (!demo::GenerarBaseDemo(archivo, p, &r, &error)) {
     std::fprintf(stderr, "ut_vorna_demo: %s\n", error.c_str());
     return 1;
   }
-  const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+  const double segundos = std::chrono::duration<double>(reloj().Monotono() - inicio).count();
   std::printf("%s creada en %.2f s\n", archivo.c_str(), segundos);
   std::printf("  lineas de venta:    %ld\n  otros movimientos:  %ld\n  comprobantes:       %ld\n", r.lineasVenta,
               r.otrosMovimientos, r.comprobantes);

@@ -1,10 +1,10 @@
 #include "sivlib/FechaHora.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <vector>
+
+#include "sivlib/Reloj.h"
 
 namespace {
 
@@ -84,19 +84,7 @@ int FechaHora::DiasDelMes(int anio, int mes) {
   return mes == 2 && Bisiesto(anio) ? 29 : dias[mes - 1];
 }
 
-FechaHora FechaHora::Ahora() {
-  std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  FechaHora f;
-  f.anio = tm.tm_year + 1900;
-  f.mes = tm.tm_mon + 1;
-  f.dia = tm.tm_mday;
-  f.hora = tm.tm_hour;
-  f.minuto = tm.tm_min;
-  f.segundo = tm.tm_sec;
-  return f;
-}
+FechaHora FechaHora::Ahora() { return reloj().Local(); }
 
 std::optional<FechaHora> FechaHora::DesdeIso(std::string_view s) {
   s = SinBlancos(s);

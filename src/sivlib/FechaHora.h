@@ -13,6 +13,7 @@ struct FechaHora {
   int anio = 1899, mes = 12, dia = 30;  // the platform's day zero
   int hora = 0, minuto = 0, segundo = 0;
 
+  // Local date and time now, as the program's clock reads it (sivlib/Reloj.h).
   static FechaHora Ahora();
   static bool EsValida(int anio, int mes, int dia);
   static int DiasDelMes(int anio, int mes);

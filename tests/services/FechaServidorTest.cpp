@@ -1,27 +1,28 @@
-// Which clock FechaServidor trusts.
-#include <cstdlib>
-
+// Which clock FechaServidor trusts. The embedded engine's server clock is
+// the program's clock, which the tests set.
 #include "support/BaseDePrueba.h"
+#include "support/RelojDePrueba.h"
 #include "services/Configuracion.h"
 #include "services/FechaServidor.h"
 #include "sivlib/ValoresGlobales.h"
 
 namespace {
 
-long long Segundos(const FechaHora& f) { return static_cast<long long>(f.Serial() * 86400.0 + 0.5); }
-
-using FechaServidorSqlite = ConBaseSqlite;
+class FechaServidorSqlite : public ConBaseSqlite {
+ protected:
+  RelojDePrueba reloj;
+};
 
 TEST_F(FechaServidorSqlite, TakesTheServerClock) {
-  const FechaHora f = FechaServidor();
-  EXPECT_LE(std::llabs(Segundos(f) - Segundos(FechaHora::Ahora())), 2);
+  reloj.Avanzar(std::chrono::seconds(5));
+  EXPECT_EQ(FechaServidor(), reloj.Local());
   EXPECT_TRUE(op->Mensajes().empty());
 }
 
 TEST_F(FechaServidorSqlite, WithoutAConnectionFallsBackToTheLocalClockSilently) {
   gUtilizarFechaDia = true;
   CerrarBases();
-  EXPECT_LE(std::llabs(Segundos(FechaServidor()) - Segundos(FechaHora::Ahora())), 2);
+  EXPECT_EQ(FechaServidor(), reloj.Local());
   EXPECT_TRUE(op->Mensajes().empty());
 }
 
@@ -32,6 +33,7 @@ class FechaServidorSinReloj : public ConGrabador {
     grabacion->Responder("getDate()", RespuestaGrabada::Falla(ado::ErrorEnComando, 195, "42000",
                                                               "'getDate' is not a recognized built-in function name."));
   }
+  RelojDePrueba reloj;
   void Guardar(const char* valor) {
     ResponderFilas("FECHAOPERHASTA", {{"VALOR", tipo_ado::VarWChar}, {"valoraux", tipo_ado::VarWChar}},
           {{Variant(valor), Variant::Nulo()}});
@@ -47,12 +49,12 @@ TEST_F(FechaServidorSinReloj, UsesTheOperatingDateWhenTheFlagSaysSo) {
 TEST_F(FechaServidorSinReloj, AnOperatingDateThatIsNoDateGivesTheLocalClock) {
   Guardar("mañana");
   gUtilizarFechaDia = true;
-  EXPECT_LE(std::llabs(Segundos(FechaServidor()) - Segundos(FechaHora::Ahora())), 2);
+  EXPECT_EQ(FechaServidor(), reloj.Local());
 }
 
 TEST_F(FechaServidorSinReloj, WithoutTheFlagTheOperatingDateIsNotRead) {
   Guardar("15/03/2024");
-  EXPECT_LE(std::llabs(Segundos(FechaServidor()) - Segundos(FechaHora::Ahora())), 2);
+  EXPECT_EQ(FechaServidor(), reloj.Local());
   for (const std::string& s : Sentencias()) EXPECT_EQ(s.find("FECHAOPERHASTA"), std::string::npos);
 }
 

@@ -1,5 +1,6 @@
 // The access log row of every start.
 #include "support/BaseDePrueba.h"
+#include "support/RelojDePrueba.h"
 #include "services/NombreEjecutable.h"
 #include "services/RegistrarAcceso.h"
 #include "sivlib/Entorno.h"
@@ -13,6 +14,7 @@ class RegistrarAccesoSqlite : public ConBaseSqlite {
   Filas Registrados() { return Consultar("SELECT Maquina, Usuario, Formulario, Tarea, NombreUsuario FROM Control_Acceso"); }
   std::string Maquina() { return texto::Mayusculas(texto::Recortado(NombreEquipo())); }
   std::string Programa() { return texto::Mayusculas(NombreEjecutable()); }
+  RelojDePrueba reloj;
 };
 
 TEST_F(RegistrarAccesoSqlite, UserWithoutTaskIsLoggedWithAnEmptyTask) {
@@ -25,7 +27,7 @@ TEST_F(RegistrarAccesoSqlite, UserWithoutTaskIsLoggedWithAnEmptyTask) {
   ASSERT_EQ(ingreso.size(), 1u);
   const auto fecha = FechaHora::DesdeIso(ingreso[0][0]);
   ASSERT_TRUE(fecha) << ingreso[0][0];
-  EXPECT_NEAR(fecha->Serial(), FechaHora::Ahora().Serial(), 2.0 / 1440) << "to the minute";
+  EXPECT_EQ(*fecha, reloj.Local());
   EXPECT_TRUE(op->Mensajes().empty());
 }
 

@@ -7,13 +7,20 @@
 #include <fstream>
 #include <sstream>
 
+#include "sivlib/Entorno.h"
 #include "sivlib/OperadorDesatendido.h"
 
-CarpetaPrueba::CarpetaPrueba() {
-  std::string plantilla = (std::filesystem::temp_directory_path() / "ut_vorna_prueba_XXXXXX").string();
+CarpetaPrueba::CarpetaPrueba() : CarpetaPrueba(std::filesystem::temp_directory_path().string()) {}
+
+CarpetaPrueba::CarpetaPrueba(const std::string& dentroDe) {
+  std::error_code ec;
+  std::filesystem::create_directories(dentroDe, ec);
+  std::string plantilla = (std::filesystem::path(dentroDe) / "ut_vorna_prueba_XXXXXX").string();
   char* r = mkdtemp(plantilla.data());
   ruta_ = std::string(r ? r : plantilla.c_str()) + "/";
 }
+
+CarpetaProgramas::CarpetaProgramas() : CarpetaPrueba(CarpetaEjecutable() + "programas_de_prueba") {}
 
 CarpetaPrueba::~CarpetaPrueba() {
   std::error_code ec;

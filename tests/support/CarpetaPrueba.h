@@ -8,7 +8,10 @@
 
 class CarpetaPrueba {
  public:
+  // In the temporary folder.
   CarpetaPrueba();
+  // In `dentroDe` (created when missing).
+  explicit CarpetaPrueba(const std::string& dentroDe);
   ~CarpetaPrueba();
   CarpetaPrueba(const CarpetaPrueba&) = delete;
   CarpetaPrueba& operator=(const CarpetaPrueba&) = delete;
@@ -18,6 +21,14 @@ class CarpetaPrueba {
 
  private:
   std::string ruta_;
+};
+
+// A fresh folder for the files a test runs (copies of programs, stand-in
+// commands): under the build folder, beside the test binary, because the
+// temporary folder may be mounted without the right to run programs.
+class CarpetaProgramas : public CarpetaPrueba {
+ public:
+  CarpetaProgramas();
 };
 
 std::string LeerArchivo(const std::string& ruta);           // bytes as stored

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/BaseDePrueba.h"
+#include "support/RelojDePrueba.h"
 #include "unifier/ResultadoArchivo.h"
 #include "unifier/frmInterfaceVorna.h"
 
@@ -70,6 +71,8 @@ class ConBaseErp : public ConBaseSqlite {
   std::vector<std::string> Lineas(const std::string& codigo, const std::string& paquete = "16",
                                   const std::string& carpetaArchivo = {});
 
+  // "Today" stays the same day however long the test takes.
+  RelojDePrueba reloj;
   std::string destino = carpeta / "destino/";
   frmInterfaceVorna ventana;
 };

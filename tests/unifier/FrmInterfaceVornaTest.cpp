@@ -12,17 +12,13 @@
 #include "sivlib/Texto.h"
 #include "sivlib/ValoresGlobales.h"
 #include "support/BaseDePrueba.h"
+#include "support/RelojDePrueba.h"
 
 namespace {
 
 class VentanaVorna : public ConBaseSqlite {
  protected:
-  // Seconds between a regional date text and now.
-  static double SegundosHastaAhora(const std::string& texto) {
-    const auto f = FechaHora::DesdeTexto(texto);
-    EXPECT_TRUE(f.has_value()) << texto;
-    return f ? (FechaHora::Ahora().Serial() - f->Serial()) * 86400.0 : 1e9;
-  }
+  RelojDePrueba reloj;
   frmInterfaceVorna ventana;
 };
 
@@ -98,10 +94,8 @@ TEST_F(VentanaVorna, AlCargarRestauraElEstadoYTomaLasFechasDelServidor) {
   EXPECT_EQ(ventana.Control("chkVentas").valor, 0);
   EXPECT_EQ(ventana.TxtFields(3).texto, "/srv/vorna/");
   // Whatever was stored, the dates are the server's moment and four days before.
-  const auto hasta = FechaHora::DesdeTexto(ventana.TxtFields(1).texto);
-  ASSERT_TRUE(hasta);
-  EXPECT_LT(std::abs(SegundosHastaAhora(ventana.TxtFields(1).texto)), 5);
-  EXPECT_EQ(ventana.TxtFields(0).texto, hasta->MasDias(-4).Regional());
+  EXPECT_EQ(ventana.TxtFields(1).texto, reloj.Local().Regional());
+  EXPECT_EQ(ventana.TxtFields(0).texto, reloj.Local().MasDias(-4).Regional());
   // The window's chrome: open in the register, toolbar style, status bar, toolbar hook.
   EXPECT_TRUE(VentanaAbierta("frmInterfaceVorna"));
   EXPECT_EQ(ventana.Control("Barrix1").valor, 1);

@@ -1,13 +1,14 @@
 #include "app/ventanas/FrmMsgBox.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QThread>
 #include <QVBoxLayout>
+
+#include "sivlib/Reloj.h"
 
 FrmMsgBox::FrmMsgBox(QWidget* parent) : QDialog(parent) {
   setObjectName("FrmMsgBox");
@@ -57,9 +58,9 @@ void FrmMsgBox::Form_Activate() {
   if (Espera <= 0 || esperando_ || cerrado_) return;
   esperando_ = true;
   // A monotonic clock: a wait across midnight lasts as long as any other.
-  QElapsedTimer reloj;
-  reloj.start();
-  while (!cerrado_ && reloj.elapsed() < qint64(Espera) * 1000) {
+  const Reloj::Instante inicio = reloj().Monotono();
+  const std::chrono::seconds espera(Espera);
+  while (!cerrado_ && reloj().Monotono() - inicio < espera) {
     QApplication::processEvents(QEventLoop::AllEvents, 50);
     QThread::msleep(10);
   }

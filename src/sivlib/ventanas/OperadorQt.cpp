@@ -104,11 +104,10 @@ std::string OperadorQt::ElegirArchivo(const std::string& titulo, const std::stri
 }
 
 void OperadorQt::ProcesarEventos() {
-  const auto ahora = std::chrono::steady_clock::now();
-  if (ahora - ultimaRonda_ < intervalo_) return;
+  if (ultimaRonda_ && reloj().Monotono() - *ultimaRonda_ < intervalo_) return;
   QApplication::processEvents();
   // Counted from the end of the round: a slow repaint does not eat the next interval.
-  ultimaRonda_ = std::chrono::steady_clock::now();
+  ultimaRonda_ = reloj().Monotono();
 }
 
 void OperadorQt::CursorOcupado(bool ocupado) {

@@ -1,8 +1,10 @@
 #pragma once
 // The interactive operator: Qt dialogs.
 #include <chrono>
+#include <optional>
 
 #include "sivlib/Operador.h"
+#include "sivlib/Reloj.h"
 
 class OperadorQt : public Operador {
  public:
@@ -16,7 +18,8 @@ class OperadorQt : public Operador {
   // of a progress label changed on every row) costs more than a row does.
   // Between two rounds a call is one clock reading; the window still
   // answers within the interval, and a label changed row after row is
-  // repainted only at those rounds, with its latest text.
+  // repainted only at those rounds, with its latest text. The first call
+  // always runs a round, however the clock reads.
   void ProcesarEventos() override;
   void CursorOcupado(bool ocupado) override;
   bool Interactivo() const override { return true; }
@@ -28,5 +31,5 @@ class OperadorQt : public Operador {
 
  private:
   std::chrono::milliseconds intervalo_ = kIntervaloEventos;
-  std::chrono::steady_clock::time_point ultimaRonda_{};
+  std::optional<Reloj::Instante> ultimaRonda_;
 };

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/BaseDePrueba.h"
+#include "support/RelojDePrueba.h"
 #include "unifier/ventanas/VentanaInterfaceVorna.h"
 
 class QAction;
@@ -38,6 +39,8 @@ class VentanaDePrueba : public ConBaseSqlite {
   // VALOR of a configuration key; empty when it has no row.
   std::string Configuracion(const std::string& clave);
 
+  // "Today" stays the same day however long the test takes.
+  RelojDePrueba reloj;
   std::unique_ptr<VentanaInterfaceVorna> ventana;
   int terminaciones = 0;  // times the close step ended the program
   std::string destino = carpeta / "destino/";

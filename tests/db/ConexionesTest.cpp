@@ -3,6 +3,7 @@
 
 #include "AccesoGuionado.h"
 #include "ConGrabador.h"
+#include "support/PuertoCerrado.h"
 
 namespace {
 
@@ -228,13 +229,14 @@ TEST_F(Conexiones, FailureWithoutProviderRecordsShowsItsDescription) {
   EXPECT_FALSE(db.gOpenFlag);
 }
 
-// Nothing listens on port 1 of the loopback: FreeTDS fails at once.
+// Nothing listens on the loopback port: FreeTDS fails at once.
 class ServidorAusente : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_NE(puerto.Numero(), 0);
     db.gCnn->Close();
     db.gCnn->Errors.Clear();
-    db.gServidor = "127.0.0.1,1";
+    db.gServidor = Servidor();
     db.gDBName = "ERP";
     db.gUsuario = "sa";
     db.gUserPassWord = "x";
@@ -248,6 +250,9 @@ class ServidorAusente : public ::testing::Test {
     db.gCnn->Errors.Clear();
     db.gCnn->ConnectionTimeout = 15;
   }
+  std::string Servidor() const { return "127.0.0.1," + std::to_string(puerto.Numero()); }
+
+  PuertoCerrado puerto;
   OperadorDePrueba op;
   LoginDePrueba login;
   CarpetaPrueba carpeta;
@@ -284,7 +289,7 @@ TEST_F(ServidorAusente, QuietFailure) {
 }
 
 TEST_F(ServidorAusente, ReconnectFailsQuietly) {
-  db.gCnn->ConnectionString = "PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Database =ERP;UId=sa;Pwd=x;";
+  db.gCnn->ConnectionString = "PROVIDER=SQLOLEDB;Server=" + Servidor() + ";Database =ERP;UId=sa;Pwd=x;";
   db.gCnn->CommandTimeout = 360;
   db.ReintentaConectar();
   EXPECT_FALSE(db.gOpenFlag);

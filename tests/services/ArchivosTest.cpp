@@ -70,17 +70,19 @@ TEST(Archivos, DocumentTextIsQuotedWhenItHasBlanks) {
 // The desktop's opener, replaced by a script that writes down its argument.
 TEST(Archivos, AbrirDocumentoHandsThePathToTheOpener) {
   CarpetaPrueba dir;
-  const std::string abridor = dir / "xdg-open";
+  CarpetaProgramas programas;
+  const std::string abridor = programas / "xdg-open";
   EscribirArchivo(abridor, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + dir.Ruta() + "abierto.tmp\"\nmv \"" + dir.Ruta() +
                                "abierto.tmp\" \"" + dir.Ruta() + "abierto.txt\"\n");
   chmod(abridor.c_str(), 0755);
   const char* pathPrevio = std::getenv("PATH");
   const std::string previo = pathPrevio ? pathPrevio : "";
-  setenv("PATH", (dir.Ruta() + ":" + previo).c_str(), 1);
+  setenv("PATH", (programas.Ruta() + ":" + previo).c_str(), 1);
   const std::string documento = dir / "mi carpeta/informe final.log";
   AbrirDocumento(documento, true);
   setenv("PATH", previo.c_str(), 1);
-  for (int i = 0; i < 100 && !Existe(dir / "abierto.txt"); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  // Generous: only to prove that the opener ran.
+  for (int i = 0; i < 1200 && !Existe(dir / "abierto.txt"); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_EQ(LeerArchivo(dir / "abierto.txt"), documento);
 }
 

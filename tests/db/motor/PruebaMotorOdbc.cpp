@@ -14,6 +14,7 @@
 #include "db/motor/ControladoresOdbc.h"
 #include "db/motor/Motor.h"
 #include "support/CarpetaPrueba.h"
+#include "support/PuertoCerrado.h"
 
 namespace {
 
@@ -44,19 +45,6 @@ class MotorOdbcSqlite : public ::testing::Test {
 
 double Segundos(std::chrono::steady_clock::time_point desde) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - desde).count();
-}
-
-// A loopback port where nothing listens: bound, then closed.
-int PuertoLibre() {
-  const int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-  socklen_t l = sizeof a;
-  getsockname(s, reinterpret_cast<sockaddr*>(&a), &l);
-  close(s);
-  return ntohs(a.sin_port);
 }
 
 }  // namespace
@@ -135,8 +123,10 @@ TEST_F(MotorOdbcSqlite, TransaccionConfirmadaYDeshecha) {
 }
 
 TEST(MotorOdbcSqlServer, SinNadaEscuchandoFallaEnseguidaCon08S01) {
+  const PuertoCerrado puerto;
+  ASSERT_NE(puerto.Numero(), 0);
   const std::string cadena =
-      "PROVIDER=SQLOLEDB;Server=127.0.0.1," + std::to_string(PuertoLibre()) + ";Database =ERP;UId=sa;Pwd=x;";
+      "PROVIDER=SQLOLEDB;Server=127.0.0.1," + std::to_string(puerto.Numero()) + ";Database =ERP;UId=sa;Pwd=x;";
   auto m = CrearMotor(cadena);
   const auto inicio = std::chrono::steady_clock::now();
   Resultado r = m->Abrir(cadena, "", "");

@@ -14,10 +14,19 @@
 
 namespace {
 
+// The captions line up in a fixed-pitch font. The request says so itself:
+// what the system's fixed font turns out to be depends on the fonts installed.
+QFont FuenteFija() {
+  QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  f.setStyleHint(QFont::Monospace);
+  f.setFixedPitch(true);
+  return f;
+}
+
 QLabel* Rotulo(const char* nombre, const QString& texto, QLineEdit* caja, QWidget* padre) {
   auto* l = new QLabel(texto, padre);
   l->setObjectName(nombre);
-  l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  l->setFont(FuenteFija());
   l->setBuddy(caja);  // "&" gives the Alt shortcut to the box
   return l;
 }

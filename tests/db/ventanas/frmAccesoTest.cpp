@@ -35,8 +35,11 @@ TEST(frmAcceso, ControlsAndCaptions) {
   EXPECT_EQ(f.lbcontrasena->text(), QString::fromUtf8("&Contraseña"));
   EXPECT_EQ(f.Label1->text(), "&Base de Datos");
   EXPECT_EQ(f.Label2->text(), "&Servidor");
-  EXPECT_TRUE(f.lbUsuario->font().fixedPitch() || f.lbUsuario->font().styleHint() == QFont::Monospace ||
-              QFontInfo(f.lbUsuario->font()).fixedPitch());
+  for (const QLabel* rotulo : {f.lbUsuario, f.lbcontrasena, f.Label1, f.Label2}) {
+    // What the window asks for; the font the system answers with depends on the fonts installed.
+    EXPECT_TRUE(rotulo->font().fixedPitch()) << rotulo->objectName().toStdString();
+    EXPECT_EQ(rotulo->font().styleHint(), QFont::Monospace) << rotulo->objectName().toStdString();
+  }
   EXPECT_EQ(f.TxtUserPassword->echoMode(), QLineEdit::Password);
   ASSERT_EQ(f.CboPlataformaDB->count(), 2);
   EXPECT_EQ(f.CboPlataformaDB->itemText(0), "SQL Server");

@@ -4,6 +4,8 @@
 //   ut_vorna_demo <file.sqlite> [--lineas N] [--clientes N] [--articulos N]
 //                 [--vendedores N] [--dias N] [--destino <folder>]
 //                 [--paquete N] [--semilla N] [--reemplazar]
+//   ut_vorna_demo consulta <file.sqlite> [<table or statement>] [--arbol]
+//                 [--campo <column>] [--casillas]
 //
 // Without --destino the destination folder stored for this machine is the
 // database file's folder.
@@ -18,6 +20,7 @@
 #include "sivlib/Utiles.h"
 #include "unifier/ClavesVorna.h"
 #include "demo/GeneradorDemo.h"
+#include "demo/ventanas/ConsultaDemo.h"
 
 namespace {
 
@@ -34,7 +37,10 @@ const char* kUso =
     "                por defecto la carpeta de la base de datos\n"
     "  --paquete     ultimo numero de paquete (NRO_PAQUETE); por defecto 0\n"
     "  --semilla     semilla de los datos; por defecto 20161231\n"
-    "  --reemplazar  reemplaza el archivo si ya existe\n";
+    "  --reemplazar  reemplaza el archivo si ya existe\n"
+    "       ut_vorna_demo consulta <archivo.sqlite> [<tabla o sentencia>] [--arbol] [--campo <columna>]\n"
+    "                   [--casillas]\n"
+    "  abre una ventana de consulta sobre la base (ver ut_vorna_demo consulta --ayuda)\n";
 
 // A whole non-negative number, or false.
 bool LeerEntero(const std::string& texto, long long& valor) {
@@ -51,6 +57,7 @@ int ErrorDeUso(const std::string& mensaje) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "consulta") return demo::ConsultaDemo(argc - 1, argv + 1);
   demo::ParametrosDemo p;
   std::string archivo;
   bool hayDestino = false;

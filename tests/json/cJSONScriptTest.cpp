@@ -14,6 +14,8 @@ namespace {
 
 class JSONScript : public ::testing::Test {
  protected:
+  // Numbers are written with a decimal point unless a test sets the users' comma.
+  void SetUp() override { regional::FijarSeparadores('.', ','); }
   void TearDown() override { regional::Restablecer(); }
 
   // Runs each script on a fresh interpreter and checks its output.

@@ -268,6 +268,7 @@ class CantidadesLista : public ModeloLista {
  protected:
   void SetUp() override {
     ModeloLista::SetUp();
+    regional::FijarSeparadores('.', ',');  // the users' comma has a test of its own
     m.UsaCantidades = true;
     Cargar("SELECT DESCRIPCION, '2.0' AS Cantidad FROM V_MA_ARTICULOS WHERE IDARTICULO IN ('1','2') ORDER BY 1");
   }

@@ -81,6 +81,7 @@ TEST(Utiles, TextosVarios) {
 }
 
 TEST(Variant, TextoDeNumerosYFechas) {
+  regional::FijarSeparadores('.', ',');  // put back by SeparadorComa below
   EXPECT_EQ(Variant(12.5).Texto(), "12.5");
   EXPECT_EQ(Variant(0.1 + 0.2).Texto(), "0.3");
   EXPECT_EQ(Variant(1e14).Texto(), "100000000000000");

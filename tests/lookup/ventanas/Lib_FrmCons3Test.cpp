@@ -20,6 +20,7 @@
 #include "lookup/ventanas/Twips.h"
 #include "lookup/ventanas/VentanasConsulta.h"
 #include "sivlib/Operador.h"
+#include "sivlib/Regional.h"
 
 namespace {
 
@@ -180,6 +181,7 @@ TEST_F(VentanaLista, ClicEnElEncabezadoOrdena) {
 }
 
 TEST_F(VentanaLista, InsertarYSuprimirCambianLaCantidad) {
+  regional::FijarSeparadores('.', ',');
   m.UsaCantidades = true;
   Abrir("SELECT DESCRIPCION, '2.0' AS Cantidad FROM V_MA_ARTICULOS WHERE IDARTICULO IN ('1','2') ORDER BY 1");
   Lista()->setFocus();

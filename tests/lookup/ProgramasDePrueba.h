@@ -1,18 +1,15 @@
 #pragma once
-// Copies of the test program "programa_lanzado" under the build folder
-// (never in a temporary folder, which may forbid running programs), each
-// named like a program of the suite; the folder goes away with the object.
+// Copies of the test program "programa_lanzado", each named like a program
+// of the suite, in a folder of programs under the build folder
+// (CarpetaProgramas); the folder goes away with the object.
 #include <string>
+
+#include "support/CarpetaPrueba.h"
 
 class ProgramasDePrueba {
  public:
-  ProgramasDePrueba();
-  ~ProgramasDePrueba();
-  ProgramasDePrueba(const ProgramasDePrueba&) = delete;
-  ProgramasDePrueba& operator=(const ProgramasDePrueba&) = delete;
-
   // The folder, with its final "/".
-  const std::string& Carpeta() const { return carpeta_; }
+  const std::string& Carpeta() const { return carpeta_.Ruta(); }
   // Puts a copy named `nombre` in the folder; returns its path.
   std::string Copiar(const std::string& nombre) const;
   // The "key=value" lines the started copy wrote; empty when none came
@@ -20,5 +17,5 @@ class ProgramasDePrueba {
   std::string Leido() const;
 
  private:
-  std::string carpeta_;
+  CarpetaProgramas carpeta_;
 };

@@ -34,11 +34,13 @@ class ArranqueMascaras : public ::testing::Test {
 };
 
 TEST_F(ArranqueMascaras, SinArchivoQuedanLasOnceDefinicionesYUnoExistenteNoSeToca) {
-  EXPECT_NE(Ejecutar(), -1) << LeerArchivo(datos / "stderr.txt");
+  const int estado = Ejecutar();
+  EXPECT_NE(estado, -1) << LeerArchivo(datos / "stderr.txt");
   std::string esperado;
   for (const MascaraConsulta& m : mascaras::Predeterminadas()) esperado += mascaras::Registro(m);
   const std::string escrito = LeerArchivo(app / "consultas.prx");
-  EXPECT_EQ(escrito.size(), 11u * 1202u);
+  EXPECT_EQ(escrito.size(), 11u * 1202u) << "status " << estado << ": " << LeerArchivo(datos / "stderr.txt")
+                                         << LeerArchivo(app / "PXERR.LOG");
   EXPECT_EQ(escrito, esperado);
 
   const std::string propio = mascaras::Registro({"MIA", "T_MIA", "|A|B|", ""});

@@ -1,52 +1,48 @@
-// The start-up of the real program writes the default lookup definitions
-// beside itself when there are none, and leaves an existing file alone.
-// The program runs from a copy under the build folder, under a name of its
-// own, so that the single-instance rule does not count it.
+// The start-up sequence writes the default lookup definitions into the
+// program's folder when there are none, and leaves an existing file alone.
+// It runs in this test's own process, whose binary has a folder of its own
+// (the start-up takes the executable's folder as the program's folder).
 #include <gtest/gtest.h>
 
+#include "app/IniciarSesion.h"
 #include "lookup/MascarasConsultas.h"
-#include "services/esquema/TablasPropias.h"
-#include "support/CarpetaPrueba.h"
-#include "support/ProcesoPrueba.h"
+#include "sivlib/Entorno.h"
+#include "support/BaseDePrueba.h"
 
 namespace {
 
-class ArranqueMascaras : public ::testing::Test {
+class ArranqueMascaras : public ConBaseSqlite {
  protected:
   void SetUp() override {
-    std::string error;
-    ASSERT_TRUE(CrearTablasPropias(base, &error)) << error;
+    ConBaseSqlite::SetUp();
+    CerrarBases();
+    std::remove(definiciones.c_str());
   }
-  // Runs the unattended program on the database; its exit status (-1: it did not end).
-  int Ejecutar() {
-    ProcesoPrueba proceso;
-    const std::string lanzamiento = "@server=sqlite; @dbname=" + base + "; @usuario=ana; @ParametroAdicional=1;";
-    if (!proceso.Lanzar({programa, lanzamiento}, {"PATH=/usr/bin:/bin", "TEMP=" + datos.Ruta()},
-                        datos / "stderr.txt"))
-      return -1;
-    return proceso.Esperar(120);
+  void TearDown() override {
+    std::remove(definiciones.c_str());
+    ConBaseSqlite::TearDown();
   }
-
-  CarpetaPrueba datos;
-  CarpetaProgramas app;
-  std::string base = datos / "erp.sqlite";
-  std::string programa = CopiarPrograma(app.Ruta(), "ut_vorna_mascaras");
+  bool Iniciar() {
+    std::string cadena;
+    return IniciarSesion(false, "@server=sqlite; @dbname=" + base + "; @usuario=ana; @ParametroAdicional=1;",
+                         cadena, 3);
+  }
+  const std::string definiciones = CarpetaEjecutable() + "consultas.prx";
 };
 
 TEST_F(ArranqueMascaras, SinArchivoQuedanLasOnceDefinicionesYUnoExistenteNoSeToca) {
-  const int estado = Ejecutar();
-  EXPECT_NE(estado, -1) << LeerArchivo(datos / "stderr.txt");
+  ASSERT_TRUE(Iniciar());
   std::string esperado;
   for (const MascaraConsulta& m : mascaras::Predeterminadas()) esperado += mascaras::Registro(m);
-  const std::string escrito = LeerArchivo(app / "consultas.prx");
-  EXPECT_EQ(escrito.size(), 11u * 1202u) << "status " << estado << ": " << LeerArchivo(datos / "stderr.txt")
-                                         << LeerArchivo(app / "PXERR.LOG");
+  const std::string escrito = LeerArchivo(definiciones);
+  EXPECT_EQ(escrito.size(), 11u * 1202u);
   EXPECT_EQ(escrito, esperado);
 
   const std::string propio = mascaras::Registro({"MIA", "T_MIA", "|A|B|", ""});
-  EscribirArchivo(app / "consultas.prx", propio);
-  EXPECT_NE(Ejecutar(), -1) << LeerArchivo(datos / "stderr.txt");
-  EXPECT_EQ(LeerArchivo(app / "consultas.prx"), propio);
+  EscribirArchivo(definiciones, propio);
+  CerrarBases();
+  ASSERT_TRUE(Iniciar());
+  EXPECT_EQ(LeerArchivo(definiciones), propio);
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ char SeparadorDecimal() { return Actuales().decimal; }
 char SeparadorMiles() { return Actuales().miles; }
 int DecimalesMoneda() { return Actuales().decimalesMoneda; }
 
+void NumerosDelProcesoEnC() { setlocale(LC_NUMERIC, "C"); }
+
 void FijarSeparadores(char decimal, char miles) {
   Valores v = Actuales();
   v.decimal = decimal;

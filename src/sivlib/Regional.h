@@ -14,6 +14,13 @@ char SeparadorDecimal();
 char SeparadorMiles();
 int DecimalesMoneda();
 
+// Puts the C library's number format back to the C locale's (decimal
+// point) after something took the user's locale for the whole process: Qt
+// does when its application object is created. Numbers that the program
+// writes and reads with printf and strtod (SQL text, JSON, files) then keep
+// their "." under any regional setting.
+void NumerosDelProcesoEnC();
+
 // For tests: fixes the values until Restablecer() is called.
 void FijarSeparadores(char decimal, char miles);
 void FijarDecimalesMoneda(int decimales);

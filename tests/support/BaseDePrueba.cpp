@@ -13,6 +13,8 @@ Filas ConsultarSqlite(const std::string& archivo, const std::string& sql) {
   Filas filas;
   sqlite3* db = nullptr;
   if (sqlite3_open_v2(archivo.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    // A program started by the test may be writing: wait for it (generous).
+    sqlite3_busy_timeout(db, 60000);
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) == SQLITE_OK) {
       while (sqlite3_step(st) == SQLITE_ROW) {
@@ -35,6 +37,7 @@ Filas ConsultarSqlite(const std::string& archivo, const std::string& sql) {
 void EjecutarSqlite(const std::string& archivo, const std::string& sql) {
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open_v2(archivo.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr), SQLITE_OK);
+  sqlite3_busy_timeout(db, 60000);
   char* error = nullptr;
   const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
   EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "") << " in " << sql;

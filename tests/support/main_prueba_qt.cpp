@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CarpetaEstadoPrueba.h"
+#include "sivlib/Regional.h"
 
 int main(int argc, char** argv) {
   AislarCarpetaEstado();
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   chmod(runtime.c_str(), 0700);
   setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
   QApplication app(argc, argv);
+  regional::NumerosDelProcesoEnC();  // as the program does once Qt took the user's locale
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

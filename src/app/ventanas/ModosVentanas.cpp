@@ -11,6 +11,7 @@
 #include "app/ventanas/GuardiaPantalla.h"
 #include "app/ventanas/TraduccionesQt.h"
 #include "db/ventanas/VentanaAccesoQt.h"
+#include "sivlib/Regional.h"
 #include "sivlib/ventanas/OperadorQt.h"
 #include "unifier/ventanas/VentanaInterfaceVorna.h"
 
@@ -20,6 +21,7 @@ class ModosVentanas : public Modos {
  public:
   ModosVentanas(int& argc, char** argv) : app_(argc, argv) {
     guardia_.reset();  // connected: later messages of Qt go as before
+    regional::NumerosDelProcesoEnC();  // Qt took the user's locale
     QApplication::setApplicationName("ut_vorna");
     InstalarTraduccionesQt(app_);
     FijarOperador(std::make_shared<OperadorQt>());

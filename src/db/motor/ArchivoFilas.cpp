@@ -114,12 +114,21 @@ Resultado ArchivoFilas::Crear() {
   return f_ ? Resultado{} : Fallo("crear");
 }
 
+bool ArchivoFilas::Posicionar(bool leer) {
+  if (leer == leyendo_) return true;
+  const long aqui = std::ftell(f_);
+  if (aqui < 0) return false;
+  (leyendo_ ? siguienteLectura_ : finEscrito_) = aqui;
+  leyendo_ = leer;
+  // The seek also writes out what is still buffered (and fails when that fails).
+  return std::fseek(f_, leer ? siguienteLectura_ : finEscrito_, SEEK_SET) == 0;
+}
+
 Resultado ArchivoFilas::Escribir(const std::vector<Variant>& fila) {
-  if (leyendo_) return ResultadoFallido(ado::FalloProveedor, "El resultado pendiente ya se esta leyendo.", "ut_vorna");
   if (!f_) {
     if (Resultado r = Crear(); !r.Ok()) return r;
   }
-  bool ok = Poner(f_, uint32_t(fila.size()));
+  bool ok = Posicionar(false) && Poner(f_, uint32_t(fila.size()));
   for (size_t i = 0; ok && i < fila.size(); ++i) ok = PonerValor(f_, fila[i]);
   if (!ok) return Fallo("guardar");
   ++escritas_;
@@ -128,15 +137,12 @@ Resultado ArchivoFilas::Escribir(const std::vector<Variant>& fila) {
 
 bool ArchivoFilas::Leer(std::vector<Variant>& fila, Resultado& r) {
   if (Pendientes() == 0) return false;
-  if (!leyendo_) {
-    leyendo_ = true;
-    if (std::fflush(f_) != 0 || std::fseek(f_, 0, SEEK_SET) != 0) {
-      r = Fallo("guardar");
-      escritas_ = leidas_;  // what was written cannot be trusted
-      return false;
-    }
-  }
   errno = 0;
+  if (!Posicionar(true)) {
+    r = Fallo("guardar");
+    escritas_ = leidas_;  // what was written cannot be trusted
+    return false;
+  }
   uint32_t n = 0;
   bool ok = Tomar(f_, n);
   fila.assign(ok ? n : 0, Variant());

@@ -1,8 +1,9 @@
 #pragma once
 // The rows of a pending result kept in a temporary file while the
-// connection serves another statement: written once, then read back in the
-// order written. The file lives in the temporary folder (TEMP, TMP, TMPDIR,
-// /tmp) and is removed when the object goes.
+// connection serves another statement, read back in the order written;
+// rows may still be added while the first ones are being read. The file
+// lives in the temporary folder (TEMP, TMP, TMPDIR, /tmp) and is removed
+// when the object goes.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -27,8 +28,12 @@ class ArchivoFilas {
  private:
   Resultado Crear();
   Resultado Fallo(const std::string& que) const;
+  // Moves between the end (writing) and the next row to read; the stream
+  // must be repositioned whenever it turns from one to the other.
+  bool Posicionar(bool leer);
   std::FILE* f_ = nullptr;
   std::string ruta_;
   size_t escritas_ = 0, leidas_ = 0;
+  long finEscrito_ = 0, siguienteLectura_ = 0;
   bool leyendo_ = false;
 };

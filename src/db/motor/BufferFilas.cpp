@@ -14,6 +14,8 @@ size_t Tamano(const std::vector<Variant>& fila) {
 }  // namespace
 
 Resultado BufferFilas::Agregar(std::vector<Variant> fila) {
+  // A file read to its end holds nothing the new rows must follow.
+  if (archivo_ && archivo_->Pendientes() == 0 && memoria_.empty()) archivo_.reset();
   const size_t tamano = Tamano(fila);
   if (!archivo_ && (memoria_.empty() || bytes_ + tamano <= limite_)) {
     bytes_ += tamano;

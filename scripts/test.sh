@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets everything up (packages, build) and runs every test under the C
-# locale. The sanitizer build
+# Sets everything up (packages, build) and runs every test twice: under the
+# C locale and under the users' regional setting. `scripts/test.sh --rapido`
+# runs only the first pass. The sanitizer build
 # (`-DUT_VORNA_SANITIZADORES=ON`) and the format check
 # (`scripts/formato.sh --check`) are one command each.
 set -euo pipefail
@@ -16,3 +17,14 @@ pasada() {  # <title> [env assignments...]
 }
 
 pasada "locale C" LC_ALL=C LANG=C
+[ "${1:-}" = "--rapido" ] && exit 0
+
+# The users' regional setting (es_AR: decimal comma, thousands point),
+# generated here when the machine lacks it.
+regional=es_AR.UTF-8
+if ! locale -a 2>/dev/null | grep -qix 'es_AR.utf8' && [ -w /etc/locale.gen ]; then
+  sed -i "s/^# *\($regional UTF-8\)/\1/" /etc/locale.gen
+  grep -qx "$regional UTF-8" /etc/locale.gen || echo "$regional UTF-8" >> /etc/locale.gen
+  locale-gen >/dev/null
+fi
+pasada "configuracion regional $regional" LC_ALL=$regional LANG=$regional

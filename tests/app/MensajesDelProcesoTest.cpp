@@ -25,12 +25,6 @@
 namespace {
 
 constexpr int kSinVentana = 6, kSinConexion = 4, kFalloGeneracion = 5;
-// Refused by the single-instance rule: two copies named ut_vorna run on
-// this machine (the copy here has another name and does not count itself).
-constexpr int kOtraCopia = 3;
-
-#define SALVO_OTRAS_COPIAS(estado) \
-  if ((estado) == kOtraCopia) GTEST_SKIP() << "other copies of ut_vorna run on this machine"
 
 // A display number nobody serves on this machine.
 std::string PantallaInexistente() {

@@ -17,6 +17,15 @@ std::string ProgramaCompilado();
 // the machine. Returns the copy's path.
 std::string CopiarPrograma(const std::string& carpeta, const std::string& nombre);
 
+// Exit status of a copy refused by the single-instance rule. The rule counts
+// the processes named ut_vorna and a copy under another name does not count
+// itself: two of them running elsewhere on the machine refuse it.
+inline constexpr int kRefusadoPorOtrasCopias = 3;
+// In a test's body: skips the rest of the test when its copy was refused
+// that way, since what it checks cannot happen on this machine right now.
+#define SALVO_OTRAS_COPIAS(estado) \
+  if ((estado) == kRefusadoPorOtrasCopias) GTEST_SKIP() << "other copies of ut_vorna run on this machine"
+
 class ProcesoPrueba {
  public:
   ProcesoPrueba() = default;

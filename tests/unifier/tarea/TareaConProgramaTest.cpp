@@ -17,9 +17,6 @@
 
 namespace {
 
-// Exit status of a second copy of the program refused by the single-instance rule.
-constexpr int kOtraCopia = 3;
-
 class TareaConPrograma : public TareaDePrueba {
  protected:
   // A small demo ERP database (package counter at 15) whose destination
@@ -50,7 +47,7 @@ class TareaConPrograma : public TareaDePrueba {
   void ReplicarEntrada() {
     DB().gCnn->Close();  // the program works on the database now
     const int estado = TareaDePrueba::Replicar(Entrada());
-    if (estado == kOtraCopia) GTEST_SKIP() << "another copy of ut_vorna runs on this machine: " << Salida();
+    SALVO_OTRAS_COPIAS(estado) << ": " << Salida();
     ASSERT_EQ(estado, 0) << Entrada() << "\n" << Salida();
   }
 

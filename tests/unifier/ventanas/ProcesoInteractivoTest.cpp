@@ -55,6 +55,7 @@ TEST_F(ProcesoInteractivo, MuestraLaVentanaPrincipalYSigueAbiertoHastaQueLoDetie
   const bool cargada = EsperarMientrasCorre(30, [&] {
     return ConsultarSqlite(base, "SELECT Descripcion FROM V_TA_Cajas WHERE IdCajas='   1'") == Filas{{"CAJA 1"}};
   });
+  if (!cargada) SALVO_OTRAS_COPIAS(proceso.Esperar(0));
   ASSERT_TRUE(cargada) << "running: " << proceso.SigueCorriendo() << "\n" << LeerArchivo(carpeta / "stderr.txt");
   std::this_thread::sleep_for(std::chrono::seconds(1));
   EXPECT_TRUE(proceso.SigueCorriendo()) << "the window keeps the program up";

@@ -71,6 +71,7 @@ TEST(Estacion, SeRecortaA50ParaLasPreferencias) {
 TEST(LanzamientoDesdeArchivo, UsaElArchivoODefaults) {
   CarpetaPrueba dir;
   FijarCarpeta(dir.Ruta());
+  const EnCarpeta trabajo(dir.Ruta());  // the file is looked up in the working folder too
   EXPECT_EQ(LanzamientoDesdeArchivo(),
             "@server=; @dbname= ; @usuario= Praxel; @Password= trivane; @ParametroAdicional=; @Caja=1;ombu@");
   EscribirArchivo(dir / "CN000pr.INI", "[" + EstacionCompleta() + "BaseDeDatos]\nServidor=SR|V1\nDbName=VENTAS\n"

@@ -1,10 +1,6 @@
 // `ut_vorna --probar-conexion`: what an administrator reads after setting up
 // a workstation, and the status a script can test.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cstdlib>
 
@@ -12,27 +8,23 @@
 #include "app/PuntoEntrada.h"
 #include "db/DB_Dll.h"
 #include "db/motor/ArchivoSqlite.h"
+#include "sivlib/Aplicacion.h"
 #include "support/CarpetaPrueba.h"
+#include "support/PuertoCerrado.h"
 
 namespace {
 
-// A loopback port where nothing listens: bound, then closed.
-int PuertoSinServidor() {
-  const int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t l = sizeof a;
-  bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-  getsockname(s, reinterpret_cast<sockaddr*>(&a), &l);
-  close(s);
-  return ntohs(a.sin_port);
-}
-
 class ProbarConexionTest : public ::testing::Test {
  protected:
-  void SetUp() override { unsetenv("UT_VORNA_UN_RESULTADO_POR_CONEXION"); }
+  // The settings file is looked up in the program's folder and the working
+  // folder: both are the test's, so a settings file left on the machine
+  // does not choose the drivers.
+  void SetUp() override {
+    unsetenv("UT_VORNA_UN_RESULTADO_POR_CONEXION");
+    FijarCarpeta(carpeta.Ruta());
+  }
   void TearDown() override {
+    FijarCarpeta("");
     unsetenv("UT_VORNA_UN_RESULTADO_POR_CONEXION");
     DB().gCnn->Close();
     DB().gCnn->Errors.Clear();
@@ -48,6 +40,7 @@ class ProbarConexionTest : public ::testing::Test {
     return estado;
   }
   CarpetaPrueba carpeta;
+  EnCarpeta trabajo{carpeta.Ruta()};
   OperadorDePrueba op;
   std::string salida, errores;
 };
@@ -72,9 +65,11 @@ TEST_F(ProbarConexionTest, SinConexionDiceElMotivoYTerminaConCuatro) {
   struct Caso {
     std::string lanzamiento;
     std::string esperado;
-  } casos[] = {
+  };
+  const PuertoCerrado puerto;
+  const Caso casos[] = {
       {"@Server=sqlite; @DbName=" + carpeta / "no_existe.sqlite" + "; @Usuario=ana;", "(4060)"},
-      {"@Server=127.0.0.1," + std::to_string(PuertoSinServidor()) + "; @DbName=ERP; @Usuario=ana; @Password=x;",
+      {"@Server=127.0.0.1," + std::to_string(puerto.Numero()) + "; @DbName=ERP; @Usuario=ana; @Password=x;",
        "[08S01] (20009)"},
       {"@DbName=ERP; @Usuario=ana;", "no indica servidor y usuario"},
   };

@@ -20,6 +20,15 @@ CarpetaPrueba::CarpetaPrueba(const std::string& dentroDe) {
   ruta_ = std::string(r ? r : plantilla.c_str()) + "/";
 }
 
+EnCarpeta::EnCarpeta(const std::string& carpeta) : previa_(std::filesystem::current_path().string()) {
+  std::filesystem::current_path(carpeta);
+}
+
+EnCarpeta::~EnCarpeta() {
+  std::error_code ec;
+  std::filesystem::current_path(previa_, ec);
+}
+
 CarpetaProgramas::CarpetaProgramas() : CarpetaPrueba(CarpetaEjecutable() + "programas_de_prueba") {}
 
 CarpetaPrueba::~CarpetaPrueba() {

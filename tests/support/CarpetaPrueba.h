@@ -31,6 +31,18 @@ class CarpetaProgramas : public CarpetaPrueba {
   CarpetaProgramas();
 };
 
+// The process's working folder is `carpeta` for the object's lifetime.
+class EnCarpeta {
+ public:
+  explicit EnCarpeta(const std::string& carpeta);
+  ~EnCarpeta();
+  EnCarpeta(const EnCarpeta&) = delete;
+  EnCarpeta& operator=(const EnCarpeta&) = delete;
+
+ private:
+  std::string previa_;
+};
+
 std::string LeerArchivo(const std::string& ruta);           // bytes as stored
 void EscribirArchivo(const std::string& ruta, const std::string& bytes);
 bool Existe(const std::string& ruta);

@@ -14,15 +14,6 @@
 #include "unifier/ClavesVorna.h"
 #include "unifier/tarea/ComandoTarea.h"
 
-EnCarpeta::EnCarpeta(const std::string& carpeta) : previa_(std::filesystem::current_path().string()) {
-  std::filesystem::current_path(carpeta);
-}
-
-EnCarpeta::~EnCarpeta() {
-  std::error_code ec;
-  std::filesystem::current_path(previa_, ec);
-}
-
 void TareaDePrueba::SetUp() {
   std::string error;
   ASSERT_TRUE(CrearTablasPropias(base, &error)) << error;

@@ -12,18 +12,6 @@
 
 #include "support/CarpetaPrueba.h"
 
-// The process's working folder is `carpeta` for the object's lifetime.
-class EnCarpeta {
- public:
-  explicit EnCarpeta(const std::string& carpeta);
-  ~EnCarpeta();
-  EnCarpeta(const EnCarpeta&) = delete;
-  EnCarpeta& operator=(const EnCarpeta&) = delete;
-
- private:
-  std::string previa_;
-};
-
 class TareaDePrueba : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -52,6 +52,7 @@ class TareaConPrograma : public TareaDePrueba {
   }
 
   void ExpectLlegaronLosArchivos(const std::string& carpetaDestino) {
+    if (IsSkipped()) return;  // the run was refused: nothing could arrive
     for (const char* codigo : {"VTA", "STK", "PDV", "RTA"}) {
       const std::string archivo = carpetaDestino + "/610013001-" + codigo + "-16.csv";
       EXPECT_TRUE(Existe(archivo)) << archivo << "\n" << Salida();

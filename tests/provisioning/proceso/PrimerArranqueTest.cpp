@@ -164,8 +164,9 @@ TEST_F(PrimerArranque, CreaLaBaseDeEstadisticasYElSegundoNoCambiaNada) {
     }
   }
   for (const auto& [nombre, bytes] : temporales) {
-    if (nombre.starts_with("Script") || nombre == "CDB7.SQL")
+    if (nombre.starts_with("Script") || nombre == "CDB7.SQL") {
       EXPECT_EQ(LeerArchivo(dir / nombre), bytes) << nombre << ": no script ran the second time";
+    }
   }
   EXPECT_FALSE(Existe(programas / "PXERR.LOG")) << LeerArchivo(programas / "PXERR.LOG");
 }

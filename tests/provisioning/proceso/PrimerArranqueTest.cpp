@@ -8,21 +8,15 @@
 // forbid running programs), under a name of its own (the single-instance
 // rule counts processes named like the program).
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 #include "demo/GeneradorDemo.h"
 #include "support/BaseDePrueba.h"
 #include "support/CarpetaPrueba.h"
+#include "support/ProcesoPrueba.h"
 #include "sivlib/FechaHora.h"
 
 namespace fs = std::filesystem;
@@ -31,32 +25,9 @@ namespace {
 
 constexpr const char* kCopia = "ut_vorna_provision";
 
-// A folder of its own under the build folder, removed at the end.
-class CarpetaDePrograma {
- public:
-  CarpetaDePrograma() {
-    fs::create_directories(CARPETA_PROGRAMAS);
-    std::string plantilla = std::string(CARPETA_PROGRAMAS) + "/copia_XXXXXX";
-    const char* r = mkdtemp(plantilla.data());
-    ruta_ = std::string(r ? r : plantilla.c_str()) + "/";
-  }
-  ~CarpetaDePrograma() {
-    std::error_code ec;
-    fs::remove_all(ruta_, ec);
-  }
-  std::string operator/(const std::string& nombre) const { return ruta_ + nombre; }
-
- private:
-  std::string ruta_;
-};
-
 class PrimerArranque : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* bin = std::getenv("UT_VORNA_BIN");
-    const fs::path entregado = bin ? bin : "bin";
-    fs::copy_file(entregado / "ut_vorna", programa);
-    fs::copy_file(entregado / "completopxe.sql", programas / "completopxe.sql");
     fs::create_directories(destino);
     demo::ParametrosDemo p;
     p.lineas = 400;
@@ -69,43 +40,16 @@ class PrimerArranque : public ::testing::Test {
     std::string error;
     ASSERT_TRUE(demo::GenerarBaseDemo(base, p, nullptr, &error)) << error;
   }
-  ~PrimerArranque() override {
-    if (pid_ > 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
 
   // Runs the copy unattended; its exit status, -1 when it does not end
   // within a generous bound.
   int Arrancar() {
     const std::string lanzamiento = "@Server=sqlite; @DbName=" + base + "; @Usuario=ana; @ParametroAdicional=1;";
-    std::vector<std::string> entorno = {"PATH=/usr/bin:/bin", "TEMP=" + dir.Ruta(), "HOME=" + dir.Ruta()};
-    std::vector<char*> args = {programa.data(), const_cast<char*>(lanzamiento.c_str()), nullptr};
-    std::vector<char*> env;
-    for (auto& e : entorno) env.push_back(e.data());
-    env.push_back(nullptr);
-    posix_spawn_file_actions_t acciones;
-    posix_spawn_file_actions_init(&acciones);
-    const std::string errores = dir / "stderr.txt";
-    posix_spawn_file_actions_addopen(&acciones, 2, errores.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&acciones, 0, "/dev/null", O_RDONLY, 0);
-    const int rc = posix_spawn(&pid_, programa.c_str(), &acciones, nullptr, args.data(), env.data());
-    posix_spawn_file_actions_destroy(&acciones);
-    if (rc != 0) {
-      pid_ = 0;
+    ProcesoPrueba proceso;
+    if (!proceso.Lanzar({programa, lanzamiento}, {"PATH=/usr/bin:/bin", "TEMP=" + dir.Ruta(), "HOME=" + dir.Ruta()},
+                        dir / "stderr.txt"))
       return -1;
-    }
-    const auto fin = std::chrono::steady_clock::now() + std::chrono::minutes(5);
-    while (std::chrono::steady_clock::now() < fin) {
-      int estado = 0;
-      if (waitpid(pid_, &estado, WNOHANG) == pid_) {
-        pid_ = 0;
-        return WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return -1;
+    return proceso.Esperar(300);
   }
 
   // Name and bytes of every file of a folder.
@@ -119,17 +63,18 @@ class PrimerArranque : public ::testing::Test {
   static size_t Lineas(const std::string& bytes) { return std::count(bytes.begin(), bytes.end(), '\n'); }
 
   CarpetaPrueba dir;
-  CarpetaDePrograma programas;
-  std::string programa = programas / kCopia;
+  CarpetaProgramas programas;
+  std::string programa = CopiarPrograma(programas.Ruta(), kCopia);
   std::string base = dir / "erp.sqlite";
   std::string px = dir / "PX_ESTADISTICAS.sqlite";
   std::string destino = dir / "destino/";
-  pid_t pid_ = 0;
 };
 
 TEST_F(PrimerArranque, CreaLaBaseDeEstadisticasYElSegundoNoCambiaNada) {
   const std::string dia = FechaHora::Ahora().SoloFecha();
-  ASSERT_EQ(Arrancar(), 0) << LeerArchivo(dir / "stderr.txt");
+  const int estado = Arrancar();
+  SALVO_OTRAS_COPIAS(estado);
+  ASSERT_EQ(estado, 0) << LeerArchivo(dir / "stderr.txt");
   EXPECT_EQ(LeerArchivo(dir / "stderr.txt"), "") << "nothing to tell the operator";
   ASSERT_TRUE(Existe(px));
   EXPECT_EQ(ConsultarSqlite(px, "SELECT name FROM sqlite_master"),

@@ -85,6 +85,8 @@ TEST(IniciarSesion, TomaLosValoresDelLanzamiento) {
   // The connection is opened on the recording engine: no server is asked.
   InstalacionGrabador grabacion;
   OperadorDePrueba op;
+  CarpetaPrueba dir;
+  const TempEnCarpeta temp(dir.Ruta());  // the error log of the start-up's failures stays there
   std::string cadena;
   IniciarSesion(false, kTipica, cadena, 3);
   CerrarBases();

@@ -74,9 +74,9 @@ TEST(InstanciaActiva, CajaDeAvisoSeCierraSolaALosDiezSegundos) {
   CarpetaProgramas dir;
   ProcesoConNombre primera(dir, "ut_vorna");
   double segundos = 0;
-  const int estado = Ejecutar({ProgramaCompilado(), "@Server=sqlite; @DbName=" + (datos / "x.sqlite") + ";"},
-                              {"PATH=/usr/bin:/bin", "QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + datos.Ruta()},
-                              segundos);
+  const int estado =
+      Ejecutar({ProgramaCompilado(), "@Server=sqlite; @DbName=" + (datos / "x.sqlite") + ";"},
+               {"PATH=/usr/bin:/bin", "QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + datos.Ruta()}, segundos);
   EXPECT_EQ(estado, 3);
   EXPECT_GE(segundos, 9.5) << "the box waits its ten seconds";
   EXPECT_LT(segundos, 120) << "and closes by itself";

@@ -21,7 +21,8 @@ class ModosVentanas : public Modos {
  public:
   ModosVentanas(int& argc, char** argv) : app_(argc, argv) {
     guardia_.reset();  // connected: later messages of Qt go as before
-    regional::NumerosDelProcesoEnC();  // Qt took the user's locale
+    // Qt took the user's locale for the C library's numbers too.
+    regional::NumerosDelProcesoEnC();
     QApplication::setApplicationName("ut_vorna");
     InstalarTraduccionesQt(app_);
     FijarOperador(std::make_shared<OperadorQt>());

@@ -49,8 +49,9 @@ int main(int argc, char** argv) {
 
   // The articles with their stock levels in colour, the operator typing "YER".
   Lib_FrmCons3Modelo lista;
-  lista.SQL = "SELECT Descripcion, IdArticulo, PrecioVenta, Stock, PuntoPedido FROM VT_MA_ARTICULOS "
-              "WHERE Suspendido = 0 ORDER BY Descripcion";
+  lista.SQL =
+      "SELECT Descripcion, IdArticulo, PrecioVenta, Stock, PuntoPedido FROM VT_MA_ARTICULOS "
+      "WHERE Suspendido = 0 ORDER BY Descripcion";
   lista.CampoDevuelto = "IdArticulo";
   lista.MuestraStock = "SI";
   lista.StkNivel1 = Variant(0x008000);

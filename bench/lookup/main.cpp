@@ -91,8 +91,9 @@ int main(int argc, char** argv) {
   // window, so that the figures below are those of the rows.
   {
     Lib_FrmCons3Modelo pequena;
-    pequena.SQL = "SELECT Descripcion, IdArticulo, PrecioVenta, Stock, PuntoPedido, Suspendido FROM VT_MA_ARTICULOS "
-                  "WHERE IdArticulo < '0010100'";
+    pequena.SQL =
+        "SELECT Descripcion, IdArticulo, PrecioVenta, Stock, PuntoPedido, Suspendido FROM VT_MA_ARTICULOS "
+        "WHERE IdArticulo < '0010100'";
     Lib_FrmCons3 ventana(pequena);
     ventana.show();
     QApplication::processEvents();

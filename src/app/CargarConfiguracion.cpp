@@ -66,9 +66,9 @@ void Color(const std::string& clave, int32_t siCero, int32_t& destino) {
 void LeerUsuario() {
   DB_Dll& db = DB();
   Recordset rs;
-  db.AbrirRecordset("Select * from ta_usuarios  with(nolock)  where Nombre = '" + ComillasDobladas(gUsuarioLogeado) +
-                        "'",
-                    rs, nullptr, cursor_ado::SoloAvance, bloqueo_ado::SoloLectura);
+  db.AbrirRecordset(
+      "Select * from ta_usuarios  with(nolock)  where Nombre = '" + ComillasDobladas(gUsuarioLogeado) + "'", rs,
+      nullptr, cursor_ado::SoloAvance, bloqueo_ado::SoloLectura);
   if (rs.State() == estado_objeto::Abierto && !rs.Eof()) {
     gUnidadNegocio = SinNulo(rs.Valor("Unegocio"));
     // An empty (NULL) or unreadable column is a failed read: the flag keeps

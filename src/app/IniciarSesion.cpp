@@ -100,8 +100,7 @@ bool IniciarSesion(bool usarArchivoConexion, const std::string& textoLanzamiento
     gBarrasPlanas = LeerBarrasPlanas(gEstacion);
     LeerAjustesOdbc();
 
-    if (!ConexionAbierta(DB()) && !AbrirConexionPrincipal(lanzamiento, cadenaConexion, ubicacionCursor))
-      return false;
+    if (!ConexionAbierta(DB()) && !AbrirConexionPrincipal(lanzamiento, cadenaConexion, ubicacionCursor)) return false;
     if (!DB().gDBName.empty()) PrepararBase();
     RegistrarAcceso("");
   } catch (const std::exception&) {

@@ -53,10 +53,8 @@ bool InstanciaActiva(std::string& nombre) {
   if (!texto::ContieneSinCaso(nombre, ".exe")) nombre += ".exe";
   bool activa = ContarProcesos(nombre) > 1;
   if (!activa) {
-    if (texto::ContieneSinCaso(nombre, ".exe"))
-      nombre = texto::ReemplazarSinCaso(nombre, ".exe", "");
-    else
-      nombre += ".exe";
+    if (texto::ContieneSinCaso(nombre, ".exe")) nombre = texto::ReemplazarSinCaso(nombre, ".exe", "");
+    else nombre += ".exe";
     activa = ContarProcesos(nombre) > 1;
   }
   return activa;

@@ -12,8 +12,8 @@ bool ConexionPerdida(const ErrorSistema& e) {
 
 }  // namespace
 
-void DB_Dll::AbrirRecordset(const std::string& SentenciaSQL, Recordset& Lrcs, Conexion* Conexionactiva,
-                            long CursorType, long LockType, long Options, bool ConvOracle) {
+void DB_Dll::AbrirRecordset(const std::string& SentenciaSQL, Recordset& Lrcs, Conexion* Conexionactiva, long CursorType,
+                            long LockType, long Options, bool ConvOracle) {
   std::string copia = SentenciaSQL;
   AbrirRecordset(copia, Lrcs, Conexionactiva, CursorType, LockType, Options, ConvOracle);
 }
@@ -33,13 +33,10 @@ void DB_Dll::AbrirRecordset(std::string& SentenciaSQL, Recordset& Lrcs, Conexion
        },
        [&] {
          ErrorSistema e;
-         texto = ConvOracle && EsDialectoOracle(gCnn->ConnectionString) ? ORACLE_Dicc(SentenciaSQL, &e)
-                                                                        : SentenciaSQL;
+         texto = ConvOracle && EsDialectoOracle(gCnn->ConnectionString) ? ORACLE_Dicc(SentenciaSQL, &e) : SentenciaSQL;
          return e;
        },
-       [&] {
-         return Lrcs.Open(texto, Conexionactiva ? Conexionactiva : gCnn.get(), CursorType, LockType, Options);
-       }},
+       [&] { return Lrcs.Open(texto, Conexionactiva ? Conexionactiva : gCnn.get(), CursorType, LockType, Options); }},
       [&](const ErrorSistema& e) {
         if (ConexionPerdida(e) && gCnn->Errors.Count() > 0 && !reconectado) {
           // A dropped connection is reopened (a second try if the first

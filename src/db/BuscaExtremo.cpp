@@ -15,8 +15,8 @@ double ComoNumero(const Variant& v) { return v.EsNumero() ? v.Numero() : Val(Sin
 
 Variant DB_Dll::BuscaExtremo(const std::string& funcion, const std::string& alias, const std::string& QueTabla,
                              const std::string& QueCampo, const std::string& desdeTabla,
-                             std::optional<std::string> Condicion, bool reglaCeros, bool comoLeido,
-                             bool recortar, ErrorSistema* error) {
+                             std::optional<std::string> Condicion, bool reglaCeros, bool comoLeido, bool recortar,
+                             ErrorSistema* error) {
   bool ceroAplicado = false;
   for (;;) {
     const std::string sql = "SELECT " + funcion + "(" + QueCampo + ") AS " + alias + " FROM " + QueTabla + desdeTabla +

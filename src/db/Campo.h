@@ -22,9 +22,19 @@ class Campo {
   bool Cambiado() const { return cambiado_; }
 
   // Used by the recordset: loading a row, assigning during an edit.
-  void Cargar(Variant v) { original_ = std::move(v); cambiado_ = false; nuevo_ = Variant(); }
-  void Asignar(Variant v) { nuevo_ = std::move(v); cambiado_ = true; }
-  void Descartar() { cambiado_ = false; nuevo_ = Variant(); }
+  void Cargar(Variant v) {
+    original_ = std::move(v);
+    cambiado_ = false;
+    nuevo_ = Variant();
+  }
+  void Asignar(Variant v) {
+    nuevo_ = std::move(v);
+    cambiado_ = true;
+  }
+  void Descartar() {
+    cambiado_ = false;
+    nuevo_ = Variant();
+  }
 
  private:
   CampoInfo info_;

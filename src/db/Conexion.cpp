@@ -7,7 +7,9 @@ namespace {
 
 constexpr const char* kOrigenConexion = "ADODB.Connection";
 
-ErrorSistema ErrorAdo(long numero, const char* descripcion) { return ErrorSistema{numero, descripcion, kOrigenConexion}; }
+ErrorSistema ErrorAdo(long numero, const char* descripcion) {
+  return ErrorSistema{numero, descripcion, kOrigenConexion};
+}
 
 }  // namespace
 

@@ -30,15 +30,14 @@ class Conexion {
   std::string ConnectionString;
   int CommandTimeout = 30;
   int ConnectionTimeout = 15;
-  long CursorLocation = 2;      // 2 server-side, 3 client-side
-  long IsolationLevel = 4096;   // ADO's read committed
+  long CursorLocation = 2;     // 2 server-side, 3 client-side
+  long IsolationLevel = 4096;  // ADO's read committed
   ErroresProveedor Errors;
 
   long State() const;
   // Opens with `cadena` (the current ConnectionString when empty); `usuario`
   // and `clave`, when not empty, override those of the string.
-  ErrorSistema Open(const std::string& cadena = {}, const std::string& usuario = {},
-                    const std::string& clave = {});
+  ErrorSistema Open(const std::string& cadena = {}, const std::string& usuario = {}, const std::string& clave = {});
   ErrorSistema Close();
   // Runs a statement or batch. `filasAfectadas` gets the provider's count;
   // `resultado`, when given, is opened on the rows the statement returns

@@ -67,10 +67,8 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const std::st
   bool reintentado = false;  // one automatic retry per call for "already open"
   gOpenFlag = true;
   if (gProveedor.empty()) gProveedor = pSQLOLEDB();
-  if (texto::Recortado(ConnString).empty())
-    ConstruirCadenaConexion();
-  else
-    gConnString = ConnString;
+  if (texto::Recortado(ConnString).empty()) ConstruirCadenaConexion();
+  else gConnString = ConnString;
   if (PideParametrosSQL) {
     if (!PedirCredenciales()) return;
     ConstruirCadenaConexion();
@@ -108,12 +106,11 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const std::st
     return Decision::Salir;
   };
 
-  const bool abierta = EjecutarPasos(
-      {[&] {
-        gCnn->CursorLocation = lCursor;
-        return gCnn->Open(gConnString, "", "");
-      }},
-      manejar);
+  const bool abierta = EjecutarPasos({[&] {
+                                       gCnn->CursorLocation = lCursor;
+                                       return gCnn->Open(gConnString, "", "");
+                                     }},
+                                     manejar);
   if (!abierta) return;
   if (!ValidaAdmin) {
     gEsAdmin = true;
@@ -136,34 +133,32 @@ void DB_Dll::ReintentaConectar() {
   // slow statement could never succeed on "Reintentar". The isolation level
   // goes to the new session with the open itself.
   const int espera = gCnn->CommandTimeout;
-  EjecutarPasos(
-      {[&] {
-         gOpenFlag = false;
-         return ErrorSistema{};
-       },
-       [&] {
-         gCnn->CommandTimeout = 5;
-         return ErrorSistema{};
-       },
-       [&] { return gCnn->Close(); },
-       [&] { return gCnn->Open(gCnn->ConnectionString, DB().gUsuario, DB().gUserPassWord); },
-       [&] {
-         gOpenFlag = true;
-         return ErrorSistema{};
-       }},
-      [&](const ErrorSistema& e) {
-        if (e.numero == ado::ObjetoCerrado) return Decision::Continuar;  // it was already closed
-        gOpenFlag = false;
-        if (e.numero == ado::ErrorNoEspecificado) return Decision::Salir;  // server unreachable: quietly
-        const Decision d = DecisionDeRespuesta(TratamientoErrores(e, std::nullopt, "AbrirRecordset"));
-        if (d == Decision::Salir) gOpenFlag = false;
-        return d;
-      });
+  EjecutarPasos({[&] {
+                   gOpenFlag = false;
+                   return ErrorSistema{};
+                 },
+                 [&] {
+                   gCnn->CommandTimeout = 5;
+                   return ErrorSistema{};
+                 },
+                 [&] { return gCnn->Close(); },
+                 [&] { return gCnn->Open(gCnn->ConnectionString, DB().gUsuario, DB().gUserPassWord); },
+                 [&] {
+                   gOpenFlag = true;
+                   return ErrorSistema{};
+                 }},
+                [&](const ErrorSistema& e) {
+                  if (e.numero == ado::ObjetoCerrado) return Decision::Continuar;  // it was already closed
+                  gOpenFlag = false;
+                  if (e.numero == ado::ErrorNoEspecificado) return Decision::Salir;  // server unreachable: quietly
+                  const Decision d = DecisionDeRespuesta(TratamientoErrores(e, std::nullopt, "AbrirRecordset"));
+                  if (d == Decision::Salir) gOpenFlag = false;
+                  return d;
+                });
   gCnn->CommandTimeout = espera;
 }
 
-void DB_Dll::OpenLocalADODB(const std::string& ConnString, const std::string& CadenaID,
-                            const std::string& CadenaPWD) {
+void DB_Dll::OpenLocalADODB(const std::string& ConnString, const std::string& CadenaID, const std::string& CadenaPWD) {
   bool elegir = texto::Recortado(gDBName).empty();
   std::string extra;  // password clauses added after a refusal
   bool claveGuardadaProbada = false;

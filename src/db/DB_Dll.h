@@ -43,13 +43,13 @@ class DB_Dll {
   std::string gServidor;                   // server; a "#" selects Oracle; "sqlite" the embedded engine
   std::string gDBName;                     // database / Oracle data source / file path
   std::string gUsuario;
-  bool gEsAdmin = false;                   // administrator: no confidentiality rewriting
+  bool gEsAdmin = false;  // administrator: no confidentiality rewriting
   std::string gUserPassWord;
-  std::string gConnString;                 // the connection string last built or given
-  std::string gExtended;                   // appended to built SQL Server / Access strings
-  std::string gLogErr;                     // error log path (ArchivoErrores)
-  bool ParametrosSQL = false;              // slot for callers
-  int16_t gPXTimeOut = 0;                  // slot for callers
+  std::string gConnString;     // the connection string last built or given
+  std::string gExtended;       // appended to built SQL Server / Access strings
+  std::string gLogErr;         // error log path (ArchivoErrores)
+  bool ParametrosSQL = false;  // slot for callers
+  int16_t gPXTimeOut = 0;      // slot for callers
 
   // ---- Provider names ----
   static std::string pJETOLEDB40() { return "Microsoft.Jet.OLEDB.4.0"; }
@@ -158,8 +158,8 @@ class DB_Dll {
   std::string RutaRegistro() const;
 
  private:
-  void EjecutarConTitulo(std::string& SentenciaSQL, long& RecordsAffected, Recordset* Lrcs,
-                         const std::string& titulo, Conexion& listaErrores);
+  void EjecutarConTitulo(std::string& SentenciaSQL, long& RecordsAffected, Recordset* Lrcs, const std::string& titulo,
+                         Conexion& listaErrores);
   ErrorSistema DividirOracle(std::string& SentenciaSQL, long& RecordsAffected);
   bool PedirCredenciales();
   bool ExisteEnTablaComun(bool conTop, const std::string& Tabla, const std::string& ValorBuscado,

@@ -29,40 +29,39 @@ Variant DB_Dll::DatosTabla(const std::string& Tabla, const std::string& ValorBus
   bool sinConexion = false;
   Recordset rs;
   std::string sql;
-  EjecutarPasos(
-      {[&] {
-         sql = Consulta(Tabla, ValorBuscado, Campo, Tipodato, Condicion, UsaTrim);
-         return ErrorSistema{};
-       },
-       [&] {
-         AbrirRecordset(sql, rs, gCnn.get(), cursor_ado::SoloAvance, bloqueo_ado::SoloLectura, -1, true);
-         sinConexion = !gOpenFlag;
-         return ErrorSistema{};
-       },
-       [&] {
-         if (sinConexion) return ErrorSistema{};
-         if (rs.State() == estado_objeto::Cerrado)
-           return ErrorSistema{ado::ObjetoCerrado, "Operation is not allowed when the object is closed.",
-                               "ADODB.Recordset"};
-         if (rs.BOF()) {
-           resultado = Variant("");
-           return ErrorSistema{};
-         }
-         ErrorSistema e;
-         const Variant v = rs.Valor(CampoDevuelto, &e);
-         if (!e.HayError()) resultado = Variant(SinNulo(v));
-         return e;
-       },
-       [&] {
-         if (rs.State() != estado_objeto::Cerrado) return rs.Close();
-         return ErrorSistema{};
-       }},
-      [&](const ErrorSistema& e) {
-        if (IgnoraError) {
-          resultado = Variant("");
-          return Decision::Salir;
-        }
-        return PreguntarLectura(e);
-      });
+  EjecutarPasos({[&] {
+                   sql = Consulta(Tabla, ValorBuscado, Campo, Tipodato, Condicion, UsaTrim);
+                   return ErrorSistema{};
+                 },
+                 [&] {
+                   AbrirRecordset(sql, rs, gCnn.get(), cursor_ado::SoloAvance, bloqueo_ado::SoloLectura, -1, true);
+                   sinConexion = !gOpenFlag;
+                   return ErrorSistema{};
+                 },
+                 [&] {
+                   if (sinConexion) return ErrorSistema{};
+                   if (rs.State() == estado_objeto::Cerrado)
+                     return ErrorSistema{ado::ObjetoCerrado, "Operation is not allowed when the object is closed.",
+                                         "ADODB.Recordset"};
+                   if (rs.BOF()) {
+                     resultado = Variant("");
+                     return ErrorSistema{};
+                   }
+                   ErrorSistema e;
+                   const Variant v = rs.Valor(CampoDevuelto, &e);
+                   if (!e.HayError()) resultado = Variant(SinNulo(v));
+                   return e;
+                 },
+                 [&] {
+                   if (rs.State() != estado_objeto::Cerrado) return rs.Close();
+                   return ErrorSistema{};
+                 }},
+                [&](const ErrorSistema& e) {
+                  if (IgnoraError) {
+                    resultado = Variant("");
+                    return Decision::Salir;
+                  }
+                  return PreguntarLectura(e);
+                });
   return sinConexion ? Variant() : resultado;
 }

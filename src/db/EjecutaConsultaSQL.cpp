@@ -15,8 +15,8 @@ constexpr long kTruncamiento = 8152;  // SQL Server: string or binary data would
 
 // Failures the callers look for in the error list themselves.
 bool EsSilencioso(long numero) {
-  return numero == ado::ErrorNoEspecificado || numero == ado::ViolacionIntegridad ||
-         numero == ado::TablaInexistente || numero == ado::ErrorEnComando;
+  return numero == ado::ErrorNoEspecificado || numero == ado::ViolacionIntegridad || numero == ado::TablaInexistente ||
+         numero == ado::ErrorEnComando;
 }
 
 }  // namespace
@@ -43,15 +43,13 @@ void DB_Dll::EjecutarConTitulo(std::string& SentenciaSQL, long& RecordsAffected,
   if (ContieneSinCaso(SentenciaSQL, "DROP") && ContieneSinCaso(SentenciaSQL, "CREATE") &&
       !ContieneSinCaso(SentenciaSQL, "DELETE") && !ContieneSinCaso(SentenciaSQL, "@ADMIN_"))
     SentenciaSQL = SS_TSinonimos(SentenciaSQL);
-  else
-    SentenciaSQL = texto::ReemplazarSinCaso(SentenciaSQL, "@Admin_", "");
+  else SentenciaSQL = texto::ReemplazarSinCaso(SentenciaSQL, "@Admin_", "");
 
   const bool transaccion = ContieneSinCaso(SentenciaSQL, "TRANS");
   auto esTruncamiento = [&] { return lista.Errors.Count() > 0 && lista.Errors.Item(0).nativo == kTruncamiento; };
 
-  const ErrorSistema e = EsDialectoOracle(gCnn->ConnectionString)
-                             ? DividirOracle(SentenciaSQL, RecordsAffected)
-                             : gCnn->Execute(SentenciaSQL, &RecordsAffected, Lrcs);
+  const ErrorSistema e = EsDialectoOracle(gCnn->ConnectionString) ? DividirOracle(SentenciaSQL, RecordsAffected)
+                                                                  : gCnn->Execute(SentenciaSQL, &RecordsAffected, Lrcs);
   if (!e.HayError()) {
     // A truncation warning after a statement that went through is not kept.
     if ((lista.Errors.Count() == 1 || lista.Errors.Count() == 2) && !transaccion && esTruncamiento())

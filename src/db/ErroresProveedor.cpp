@@ -14,7 +14,8 @@ void ErroresProveedor::Agregar(const std::vector<ErrorProveedor>& registros) {
 bool EsInformativo(const ErrorProveedor& p) { return p.estadoSql.rfind("01", 0) == 0; }
 
 long ErroresProveedor::Fallos() const {
-  return static_cast<long>(std::count_if(lista_.begin(), lista_.end(), [](const ErrorProveedor& p) { return !EsInformativo(p); }));
+  return static_cast<long>(
+      std::count_if(lista_.begin(), lista_.end(), [](const ErrorProveedor& p) { return !EsInformativo(p); }));
 }
 
 const ErrorProveedor& ErroresProveedor::PrimerFallo() const {

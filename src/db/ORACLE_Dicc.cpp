@@ -12,8 +12,8 @@ namespace {
 
 using texto::BuscarSinCaso;
 using texto::ContieneSinCaso;
-using texto::ReemplazarSinCaso;
 using texto::Recortado;
+using texto::ReemplazarSinCaso;
 
 constexpr auto npos = std::string::npos;
 
@@ -28,12 +28,9 @@ std::string TraducirTop(const std::string& original) {
   std::string cuerpo = blanco == npos ? std::string() : resto.substr(blanco + 1);
 
   std::string colaGrupo, colaOrden;
-  if (size_t g = BuscarSinCaso(original, " GROUP BY "); g != npos)
-    colaGrupo = original.substr(g);
-  else if (size_t o = BuscarSinCaso(original, "ORDER BY "); o != npos)
-    colaOrden = original.substr(o);
-  const std::string limite =
-      (ContieneSinCaso(original, " WHERE ") ? " AND ROWNUM <= " : " WHERE ROWNUM <= ") + cuenta;
+  if (size_t g = BuscarSinCaso(original, " GROUP BY "); g != npos) colaGrupo = original.substr(g);
+  else if (size_t o = BuscarSinCaso(original, "ORDER BY "); o != npos) colaOrden = original.substr(o);
+  const std::string limite = (ContieneSinCaso(original, " WHERE ") ? " AND ROWNUM <= " : " WHERE ROWNUM <= ") + cuenta;
 
   const std::string cola = Recortado(colaGrupo + colaOrden);
   if (!cola.empty()) cuerpo = ReemplazarSinCaso(cuerpo, cola, " ");
@@ -54,8 +51,7 @@ bool TraducirFechas(std::string& t) {
   for (const std::string& contenido : literales) {
     const auto fecha = FechaHora::DesdeTexto(contenido);
     if (!fecha) continue;
-    t = texto::ReemplazarTodo(t, "'" + contenido + "'",
-                              "TO_DATE('" + fecha->SoloFecha() + "','DD/MM/YYYY')");
+    t = texto::ReemplazarTodo(t, "'" + contenido + "'", "TO_DATE('" + fecha->SoloFecha() + "','DD/MM/YYYY')");
   }
   // A literal met twice, or one already inside TO_DATE, ends up wrapped twice.
   while (ContieneSinCaso(t, "TO_DATE(TO_DATE(")) {

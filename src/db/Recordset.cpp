@@ -8,7 +8,9 @@ namespace {
 
 constexpr const char* kOrigenRecordset = "ADODB.Recordset";
 
-ErrorSistema ErrorAdo(long numero, const char* descripcion) { return ErrorSistema{numero, descripcion, kOrigenRecordset}; }
+ErrorSistema ErrorAdo(long numero, const char* descripcion) {
+  return ErrorSistema{numero, descripcion, kOrigenRecordset};
+}
 
 }  // namespace
 
@@ -32,8 +34,7 @@ void Recordset::Soltar() {
   Vaciar();
 }
 
-ErrorSistema Recordset::Open(const std::string& origen, Conexion* conexion, long cursorType, long lockType,
-                             long) {
+ErrorSistema Recordset::Open(const std::string& origen, Conexion* conexion, long cursorType, long lockType, long) {
   if (abierto_) return ErrorAdo(ado::ObjetoAbierto, "Operation is not allowed when the object is open.");
   if (cursorType != cursor_ado::NoEspecificado) CursorType = cursorType;
   if (lockType != bloqueo_ado::NoEspecificado) LockType = lockType;
@@ -101,9 +102,7 @@ Campo* Recordset::Fields(const std::string& nombre) {
   return nullptr;
 }
 
-const Campo* Recordset::Fields(const std::string& nombre) const {
-  return const_cast<Recordset*>(this)->Fields(nombre);
-}
+const Campo* Recordset::Fields(const std::string& nombre) const { return const_cast<Recordset*>(this)->Fields(nombre); }
 
 Campo* Recordset::Fields(long indice) {
   return indice >= 0 && indice < FieldCount() ? &campos_[static_cast<size_t>(indice)] : nullptr;
@@ -113,8 +112,9 @@ Variant Recordset::Valor(const std::string& nombre, ErrorSistema* error) const {
   const Campo* c = Fields(nombre);
   if (!c) {
     if (error)
-      *error = ErrorAdo(ado::ItemNoEncontrado, "Item cannot be found in the collection corresponding to the "
-                                               "requested name or ordinal.");
+      *error = ErrorAdo(ado::ItemNoEncontrado,
+                        "Item cannot be found in the collection corresponding to the "
+                        "requested name or ordinal.");
     return Variant();
   }
   if (error && (eof_ || bof_) && edicion_ != edicion_ado::Agregando)

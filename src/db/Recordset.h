@@ -76,16 +76,16 @@ class Recordset {
 
  private:
   friend class Conexion;
-  void Soltar();                       // the connection closes under the recordset
-  ErrorSistema Leer();                 // loads the next row of the cursor
-  ErrorSistema Editable() const;       // 3251 unless the recordset may change rows
-  std::string TablaOrigen() const;     // the single table of the SELECT
+  void Soltar();                    // the connection closes under the recordset
+  ErrorSistema Leer();              // loads the next row of the cursor
+  ErrorSistema Editable() const;    // 3251 unless the recordset may change rows
+  std::string TablaOrigen() const;  // the single table of the SELECT
   void Vaciar();
 
   Conexion* conexion_ = nullptr;
   std::unique_ptr<Cursor> cursor_;
   std::vector<Campo> campos_;
-  std::vector<Variant> filaPrevia_;    // the current row while AddNew is pending
+  std::vector<Variant> filaPrevia_;  // the current row while AddNew is pending
   bool bofPrevio_ = true, eofPrevio_ = true;
   std::string origen_;
   bool abierto_ = false, bof_ = true, eof_ = true;

@@ -14,7 +14,9 @@ constexpr const char* kOrigenRecordset = "ADODB.Recordset";
 constexpr long kNoActualizable = 3251;
 constexpr long kFilaNoEncontrada = -2147217864;
 
-ErrorSistema ErrorAdo(long numero, const char* descripcion) { return ErrorSistema{numero, descripcion, kOrigenRecordset}; }
+ErrorSistema ErrorAdo(long numero, const char* descripcion) {
+  return ErrorSistema{numero, descripcion, kOrigenRecordset};
+}
 
 // A value as a SQL Server literal; dates in the day/month/year form the
 // program writes everywhere.
@@ -78,8 +80,9 @@ std::string Recordset::TablaOrigen() const {
 ErrorSistema Recordset::Editable() const {
   if (!abierto_) return ErrorAdo(ado::ObjetoCerrado, "Operation is not allowed when the object is closed.");
   if (LockType == bloqueo_ado::SoloLectura || TablaOrigen().empty())
-    return ErrorAdo(kNoActualizable, "Current Recordset does not support updating. This may be a limitation of the "
-                                     "provider, or of the selected locktype.");
+    return ErrorAdo(kNoActualizable,
+                    "Current Recordset does not support updating. This may be a limitation of the "
+                    "provider, or of the selected locktype.");
   return {};
 }
 
@@ -107,8 +110,9 @@ ErrorSistema Recordset::Asignar(const std::string& nombre, const Variant& valor)
   if (edicion_ == edicion_ado::Ninguna) {
     if (ErrorSistema e = Editable(); e.HayError()) return e;
     if (bof_ || eof_)
-      return ErrorAdo(ado::FinDeArchivo, "Either BOF or EOF is True, or the current record has been deleted. "
-                                         "Requested operation requires a current record.");
+      return ErrorAdo(ado::FinDeArchivo,
+                      "Either BOF or EOF is True, or the current record has been deleted. "
+                      "Requested operation requires a current record.");
     edicion_ = edicion_ado::EnCurso;
   }
   c->Asignar(valor);
@@ -134,8 +138,9 @@ ErrorSistema Recordset::Update() {
 
   std::string sql;
   if (edicion_ == edicion_ado::Agregando) {
-    sql = nombres.empty() ? "INSERT INTO " + tabla + " DEFAULT VALUES"
-                          : "INSERT INTO " + tabla + " (" + unir(nombres, ", ") + ") VALUES (" + unir(valores, ", ") + ")";
+    sql = nombres.empty()
+              ? "INSERT INTO " + tabla + " DEFAULT VALUES"
+              : "INSERT INTO " + tabla + " (" + unir(nombres, ", ") + ") VALUES (" + unir(valores, ", ") + ")";
   } else if (!nombres.empty()) {
     const std::string donde = ubicacion.empty() ? "" : " WHERE " + unir(ubicacion, " AND ");
     // Changing more than the row that was read would corrupt other rows.

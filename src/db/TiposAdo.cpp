@@ -33,9 +33,7 @@ bool EnConjunto(const Variant& v, std::initializer_list<int> codigos) {
 
 bool DB_Dll::adodate(const Variant& q) { return EnConjunto(q, {7, 64, 133, 134, 135, 137}); }
 bool DB_Dll::ADOText(const Variant& q) { return EnConjunto(q, {8, 129, 130, 200, 201, 202, 203}); }
-bool DB_Dll::ADONumeric(const Variant& q) {
-  return EnConjunto(q, {2, 3, 4, 5, 14, 16, 17, 18, 19, 20, 21, 131});
-}
+bool DB_Dll::ADONumeric(const Variant& q) { return EnConjunto(q, {2, 3, 4, 5, 14, 16, 17, 18, 19, 20, 21, 131}); }
 bool DB_Dll::ADOCurrency(const Variant& q) { return EnConjunto(q, {6}); }
 bool DB_Dll::ADOBoolean(const Variant& q) { return EnConjunto(q, {11}); }
 std::string DB_Dll::ADOComilla(const Variant& q) { return adodate(q) || ADOText(q) ? "'" : ""; }

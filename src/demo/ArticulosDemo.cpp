@@ -38,8 +38,8 @@ bool PoblarArticulos(ContextoDemo& c, std::string& error) {
     a.id = Texto("%07ld", 10000 + i * 7);
     const bool proveedor = EsDelProveedor(i);
     const ProductoDemo& producto = azar.Elegir(Productos());
-    const std::string descripcion = producto.nombre + " " + azar.Elegir(producto.variantes) + " " +
-                                    azar.Elegir(producto.presentaciones);
+    const std::string descripcion =
+        producto.nombre + " " + azar.Elegir(producto.variantes) + " " + azar.Elegir(producto.presentaciones);
     a.precio = Centavos(150 + azar.Real() * 9000);
     a.costo = Centavos(a.precio * (0.6 + azar.Real() * 0.15));
     a.alicuota = azar.Con(0.2) ? 10.5 : 21;
@@ -57,8 +57,15 @@ bool PoblarArticulos(ContextoDemo& c, std::string& error) {
     if (proveedor) codigoProveedor = Texto("VL-%05ld", 1000 + i);
     else if (azar.Con(0.6)) codigoProveedor = Texto("P%06ld", 300000 + i * 3);
     if (!proveedor && i % 29 == 11) cuenta.reset();  // an article without supplier
-    articulo.Texto(a.id).Texto(descripcion).TextoONulo(cuenta).TextoONulo(codigoProveedor)
-        .Texto(Texto("%04ld", 1 + i % 12)).Texto(a.moneda).Real(a.precio).Real(a.costo).Real(a.alicuota);
+    articulo.Texto(a.id)
+        .Texto(descripcion)
+        .TextoONulo(cuenta)
+        .TextoONulo(codigoProveedor)
+        .Texto(Texto("%04ld", 1 + i % 12))
+        .Texto(a.moneda)
+        .Real(a.precio)
+        .Real(a.costo)
+        .Real(a.alicuota);
     articulo.Ejecutar();
 
     // Stock cases: zero, negative (left out of the stock file), fractional,

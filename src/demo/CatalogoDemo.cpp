@@ -7,33 +7,35 @@ namespace demo {
 
 const std::vector<std::string>& Nombres() {
   static const std::vector<std::string> v = {
-      "Juan", "María", "José", "Ana", "Carlos", "Lucía", "Jorge", "Sofía", "Martín", "Valentina",
-      "Héctor", "Mónica", "Raúl", "Inés", "Ramón", "Verónica", "Sebastián", "Julián", "Andrea", "Néstor",
-      "Graciela", "Rubén", "Silvia", "Tomás", "Agustina", "Hernán", "Belén", "Óscar", "Ángela", "Iván"};
+      "Juan",     "María",  "José",   "Ana",   "Carlos",   "Lucía",    "Jorge",     "Sofía",  "Martín", "Valentina",
+      "Héctor",   "Mónica", "Raúl",   "Inés",  "Ramón",    "Verónica", "Sebastián", "Julián", "Andrea", "Néstor",
+      "Graciela", "Rubén",  "Silvia", "Tomás", "Agustina", "Hernán",   "Belén",     "Óscar",  "Ángela", "Iván"};
   return v;
 }
 
 const std::vector<std::string>& Apellidos() {
   static const std::vector<std::string> v = {
-      "González", "Rodríguez", "Fernández", "López", "Martínez", "Pérez", "Gómez", "Sánchez", "Romero",
-      "Díaz", "Álvarez", "Torres", "Ruiz", "Ramírez", "Acosta", "Benítez", "Medina", "Herrera", "Suárez",
-      "Aguirre", "Giménez", "Gutiérrez", "Peña", "Ibáñez", "Muñoz", "Castro", "Ortiz", "Sosa", "Núñez",
-      "Domínguez", "Ferraro", "Bianchi", "D'Alessandro", "Müller", "Schröder", "Quiroga", "Ledesma"};
+      "González",     "Rodríguez", "Fernández", "López",   "Martínez", "Pérez",     "Gómez",   "Sánchez",
+      "Romero",       "Díaz",      "Álvarez",   "Torres",  "Ruiz",     "Ramírez",   "Acosta",  "Benítez",
+      "Medina",       "Herrera",   "Suárez",    "Aguirre", "Giménez",  "Gutiérrez", "Peña",    "Ibáñez",
+      "Muñoz",        "Castro",    "Ortiz",     "Sosa",    "Núñez",    "Domínguez", "Ferraro", "Bianchi",
+      "D'Alessandro", "Müller",    "Schröder",  "Quiroga", "Ledesma"};
   return v;
 }
 
 const std::vector<std::string>& RubrosComercio() {
-  static const std::vector<std::string> v = {
-      "Almacén", "Autoservicio", "Kiosco", "Despensa", "Supermercado", "Maxikiosco", "Mini Mercado",
-      "Panadería", "Rotisería", "Dietética", "Distribuidora", "Bar", "Comedor", "Polirrubro"};
+  static const std::vector<std::string> v = {"Almacén",       "Autoservicio", "Kiosco",    "Despensa",  "Supermercado",
+                                             "Maxikiosco",    "Mini Mercado", "Panadería", "Rotisería", "Dietética",
+                                             "Distribuidora", "Bar",          "Comedor",   "Polirrubro"};
   return v;
 }
 
 const std::vector<std::string>& Calles() {
   static const std::vector<std::string> v = {
-      "Av. San Martín", "Belgrano", "Rivadavia", "Güemes", "9 de Julio", "Hipólito Yrigoyen", "Sarmiento",
-      "Mitre", "Av. Colón", "Entre Ríos", "Moreno", "Alberdi", "Pueyrredón", "25 de Mayo", "Tucumán",
-      "Av. Libertador", "Lavalle", "Italia", "España", "Maipú", "Chacabuco", "Bv. Oroño", "Necochea"};
+      "Av. San Martín", "Belgrano",   "Rivadavia", "Güemes",         "9 de Julio", "Hipólito Yrigoyen",
+      "Sarmiento",      "Mitre",      "Av. Colón", "Entre Ríos",     "Moreno",     "Alberdi",
+      "Pueyrredón",     "25 de Mayo", "Tucumán",   "Av. Libertador", "Lavalle",    "Italia",
+      "España",         "Maipú",      "Chacabuco", "Bv. Oroño",      "Necochea"};
   return v;
 }
 
@@ -55,9 +57,8 @@ const std::vector<std::string>& CallesLargas() {
 }
 
 const std::vector<std::string>& NombresFueraDeCodigo() {
-  static const std::vector<std::string> v = {
-      "Almacén Ōsaka de Hiroshi Tanaka", "Panadería Łódź de Paweł Kowalski", "Kiosco Čapek y Dvořák",
-      "Autoservicio Αθήνα de Nikos"};
+  static const std::vector<std::string> v = {"Almacén Ōsaka de Hiroshi Tanaka", "Panadería Łódź de Paweł Kowalski",
+                                             "Kiosco Čapek y Dvořák", "Autoservicio Αθήνα de Nikos"};
   return v;
 }
 
@@ -93,15 +94,19 @@ const std::vector<ProvinciaDemo>& Provincias() {
 }
 
 const std::vector<std::string>& DominiosCorreo() {
-  static const std::vector<std::string> v = {"correo.com.ar", "mail.com", "fibertel.com.ar",
-                                             "arnet.com.ar", "yahoo.com.ar", "hotmail.com"};
+  static const std::vector<std::string> v = {"correo.com.ar", "mail.com",     "fibertel.com.ar",
+                                             "arnet.com.ar",  "yahoo.com.ar", "hotmail.com"};
   return v;
 }
 
 const std::vector<ProductoDemo>& Productos() {
   static const std::vector<ProductoDemo> v = {
-      {"ALFAJOR", {"CHOCOLATE", "DULCE DE LECHE", "TRIPLE", "BLANCO", "MAICENA"}, {"X 12 U.", "X 6 U.", "DISPLAY X 20"}},
-      {"GALLETITAS", {"DE AGUA", "DULCES VAINILLA", "RELLENAS CHOCOLATE", "SALVADO", "MARÍA"}, {"X 3 U.", "200 G", "400 G"}},
+      {"ALFAJOR",
+       {"CHOCOLATE", "DULCE DE LECHE", "TRIPLE", "BLANCO", "MAICENA"},
+       {"X 12 U.", "X 6 U.", "DISPLAY X 20"}},
+      {"GALLETITAS",
+       {"DE AGUA", "DULCES VAINILLA", "RELLENAS CHOCOLATE", "SALVADO", "MARÍA"},
+       {"X 3 U.", "200 G", "400 G"}},
       {"CHOCOLATE", {"CON LECHE", "AMARGO", "CON ALMENDRAS", "BLANCO"}, {"25 G", "100 G", "170 G"}},
       {"CARAMELOS", {"FRUTALES", "MENTA", "LECHE", "MASTICABLES"}, {"800 G", "BOLSA X 50 U."}},
       {"CHICLES", {"MENTA", "TUTTI FRUTTI", "SANDÍA"}, {"X 20 U.", "DISPLAY X 12"}},

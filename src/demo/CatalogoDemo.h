@@ -7,10 +7,10 @@
 namespace demo {
 
 struct ProvinciaDemo {
-  std::string codigo;                  // the ERP's province code
+  std::string codigo;  // the ERP's province code
   std::vector<std::string> localidades;
   std::string prefijoTelefono;
-  int peso;                            // share of the customers
+  int peso;  // share of the customers
 };
 
 const std::vector<std::string>& Nombres();

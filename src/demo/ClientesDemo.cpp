@@ -109,19 +109,29 @@ bool PoblarClientes(ContextoDemo& c, std::string& error) {
     const std::string calle = i % 59 == 14 ? azar.Elegir(CallesLargas()) : azar.Elegir(Calles());
     const std::string numero = azar.Con(0.03) ? "S/N" : std::to_string(azar.Entero(10, 5999));
     std::optional<std::string> depto;
-    if (azar.Con(0.12)) depto = azar.Con(0.5) ? "PB" : Formato("%lld° ", azar.Entero(1, 12)) + char('A' + azar.Entero(0, 5));
+    if (azar.Con(0.12))
+      depto = azar.Con(0.5) ? "PB" : Formato("%lld° ", azar.Entero(1, 12)) + char('A' + azar.Entero(0, 5));
     std::optional<std::string> mail;
     if (azar.Con(0.7)) mail = UsuarioCorreo(razon) + std::to_string(i % 100) + "@" + azar.Elegir(DominiosCorreo());
     std::optional<std::string> telefono;
     if (azar.Con(0.85))
-      telefono = "(" + provincia.prefijoTelefono + ") " + Formato("%lld-%04lld", azar.Entero(400, 499), azar.Entero(0, 9999));
+      telefono =
+          "(" + provincia.prefijoTelefono + ") " + Formato("%lld-%04lld", azar.Entero(400, 499), azar.Entero(0, 9999));
 
-    cliente.Texto(cl.codigo).Texto(razon).Texto(calle).Texto(numero).TextoONulo(depto)
-        .Texto(azar.Elegir(provincia.localidades)).TextoONulo(codigoProvincia)
-        .Texto(Formato("%lld", azar.Entero(1000, 9499))).TextoONulo(mail).TextoONulo(telefono)
-        .TextoONulo(Documento(azar, cl.iva, i)).Texto(cl.iva)
-        .Entero(i % 29 == 3 ? 1 : 0)   // deregistered
-        .Entero(i % 31 == 4 ? 1 : 0)   // blocked
+    cliente.Texto(cl.codigo)
+        .Texto(razon)
+        .Texto(calle)
+        .Texto(numero)
+        .TextoONulo(depto)
+        .Texto(azar.Elegir(provincia.localidades))
+        .TextoONulo(codigoProvincia)
+        .Texto(Formato("%lld", azar.Entero(1000, 9499)))
+        .TextoONulo(mail)
+        .TextoONulo(telefono)
+        .TextoONulo(Documento(azar, cl.iva, i))
+        .Texto(cl.iva)
+        .Entero(i % 29 == 3 ? 1 : 0)  // deregistered
+        .Entero(i % 31 == 4 ? 1 : 0)  // blocked
         .TextoONulo(cl.vendedor);
     cliente.Ejecutar();
 

@@ -17,8 +17,8 @@ struct TipoComprobante {
 };
 
 // The voucher types the sales file reads; credit notes bring units back.
-const std::vector<TipoComprobante> kTiposVenta = {
-    {"FC", 40, -1}, {"TK", 12, -1}, {"TKFC", 10, -1}, {"FP", 12, -1}, {"ND", 3, -1}, {"NC", 15, +1}, {"NCFP", 8, +1}};
+const std::vector<TipoComprobante> kTiposVenta = {{"FC", 40, -1}, {"TK", 12, -1}, {"TKFC", 10, -1}, {"FP", 12, -1},
+                                                  {"ND", 3, -1},  {"NC", 15, +1}, {"NCFP", 8, +1}};
 // Other movements of the stock: delivery notes, purchases, adjustments.
 const std::vector<TipoComprobante> kOtrosTipos = {{"RE", 40, -1}, {"CO", 40, +1}, {"AJ", 20, 0}};
 
@@ -40,11 +40,13 @@ class Comprobantes {
  public:
   explicit Comprobantes(ContextoDemo& c)
       : c_(c),
-        cabecera_(c.db, "INSERT INTO MV_CPTE (TC,IDCOMPROBANTE,FECHA,Cuenta,IdVendedor,PorcDescuento1,"
-                        "PorcDescuento2,PorcDescuento3,PorcDescuento4,Anulado) VALUES (?,?,?,?,?,?,?,?,?,?)"),
-        movimiento_(c.db, "INSERT INTO MV_STOCK (SECUENCIA,TC,IDCOMPROBANTE,FECHA,CuentaProveedor,IDVENDEDOR,"
-                          "IDArticulo,Cantidad,CantidadUD,IMPORTE_S_IVA,DtoItem,Costo,ArtMoneda,ArtCotizacion,"
-                          "IVARI,Anulado) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)") {}
+        cabecera_(c.db,
+                  "INSERT INTO MV_CPTE (TC,IDCOMPROBANTE,FECHA,Cuenta,IdVendedor,PorcDescuento1,"
+                  "PorcDescuento2,PorcDescuento3,PorcDescuento4,Anulado) VALUES (?,?,?,?,?,?,?,?,?,?)"),
+        movimiento_(c.db,
+                    "INSERT INTO MV_STOCK (SECUENCIA,TC,IDCOMPROBANTE,FECHA,CuentaProveedor,IDVENDEDOR,"
+                    "IDArticulo,Cantidad,CantidadUD,IMPORTE_S_IVA,DtoItem,Costo,ArtMoneda,ArtCotizacion,"
+                    "IVARI,Anulado) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)") {}
 
   bool Generar(std::string& error) {
     const ParametrosDemo& p = c_.parametros;
@@ -105,8 +107,8 @@ class Comprobantes {
     const long lineas = std::min<long>(maximo, azar.Entero(1, 10));
     for (long l = 0; l < lineas; ++l) {
       const int signo = tipo.signo ? tipo.signo : (azar.Con(0.5) ? 1 : -1);
-      Linea(tc, numero, cuenta, std::nullopt, c_.articulos[static_cast<size_t>(azar.Entero(0, long(c_.articulos.size()) - 1))],
-            signo, false);
+      Linea(tc, numero, cuenta, std::nullopt,
+            c_.articulos[static_cast<size_t>(azar.Entero(0, long(c_.articulos.size()) - 1))], signo, false);
     }
     c_.resumen.otrosMovimientos += lineas;
     return lineas;
@@ -135,8 +137,16 @@ class Comprobantes {
     } else if (azar.Con(0.5)) {
       d[0] = 0;
     }
-    cabecera_.Texto(tc).Texto(numero).Texto(fecha_).TextoONulo(cuenta).TextoONulo(vendedor)
-        .RealONulo(d[0]).RealONulo(d[1]).RealONulo(d[2]).RealONulo(d[3]).Entero(anulado ? 1 : 0);
+    cabecera_.Texto(tc)
+        .Texto(numero)
+        .Texto(fecha_)
+        .TextoONulo(cuenta)
+        .TextoONulo(vendedor)
+        .RealONulo(d[0])
+        .RealONulo(d[1])
+        .RealONulo(d[2])
+        .RealONulo(d[3])
+        .Entero(anulado ? 1 : 0);
     cabecera_.Ejecutar();
     ++c_.resumen.comprobantes;
   }
@@ -149,9 +159,22 @@ class Comprobantes {
     static const std::vector<double> descuentos = {5, 10, 2.5, 15};
     const double dtoItem = azar.Con(0.15) ? azar.Elegir(descuentos) : 0;
     const double iva = Centavos(precio * cantidad * (1 - dtoItem / 100) * a.alicuota / 100);
-    movimiento_.Entero(++secuencia_).Texto(tc).Texto(numero).Texto(fecha_).TextoONulo(cuenta).TextoONulo(vendedor)
-        .Texto(a.id).Real(cantidad).Real(signo * cantidad).Real(precio).Real(dtoItem).Real(a.costo)
-        .Texto(a.moneda).Real(a.cotizacion).Real(iva).Entero(anulado ? 1 : 0);
+    movimiento_.Entero(++secuencia_)
+        .Texto(tc)
+        .Texto(numero)
+        .Texto(fecha_)
+        .TextoONulo(cuenta)
+        .TextoONulo(vendedor)
+        .Texto(a.id)
+        .Real(cantidad)
+        .Real(signo * cantidad)
+        .Real(precio)
+        .Real(dtoItem)
+        .Real(a.costo)
+        .Texto(a.moneda)
+        .Real(a.cotizacion)
+        .Real(iva)
+        .Entero(anulado ? 1 : 0);
     movimiento_.Ejecutar();
   }
 

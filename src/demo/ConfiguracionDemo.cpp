@@ -7,8 +7,9 @@
 namespace demo {
 
 bool PoblarConfiguracion(ContextoDemo& c, std::string& error) {
-  SentenciaSqlite clave(c.db, "INSERT INTO TA_CONFIGURACION (CLAVE,VALOR,VALORAUX,GRUPO,POLITICANEGOCIO) "
-                              "VALUES (?,?,NULL,?,0)");
+  SentenciaSqlite clave(c.db,
+                        "INSERT INTO TA_CONFIGURACION (CLAVE,VALOR,VALORAUX,GRUPO,POLITICANEGOCIO) "
+                        "VALUES (?,?,NULL,?,0)");
   const std::pair<std::string, std::string> claves[] = {
       {vorna::ClaveCarpetaDestino(), c.parametros.destino},
       {"NRO_PAQUETE", std::to_string(c.parametros.paquete)},
@@ -21,8 +22,12 @@ bool PoblarConfiguracion(ContextoDemo& c, std::string& error) {
   }
 
   SentenciaSqlite usuario(c.db, "INSERT INTO TA_USUARIOS (Nombre,Administrador,Unegocio,verproforma) VALUES (?,?,?,?)");
-  const struct { const char* nombre; int admin; const char* unidad; int proforma; } usuarios[] = {
-      {"sa", 1, "   1", 1}, {"ADMIN", 1, "   1", 1}, {"OPERADOR", 0, "   1", 0}, {"VENTAS", 0, "   2", 1}};
+  const struct {
+    const char* nombre;
+    int admin;
+    const char* unidad;
+    int proforma;
+  } usuarios[] = {{"sa", 1, "   1", 1}, {"ADMIN", 1, "   1", 1}, {"OPERADOR", 0, "   1", 0}, {"VENTAS", 0, "   2", 1}};
   for (const auto& u : usuarios) {
     usuario.Texto(u.nombre).Entero(u.admin).Texto(u.unidad).Entero(u.proforma);
     usuario.Ejecutar();

@@ -14,7 +14,7 @@ namespace demo {
 
 struct ArticuloDemo {
   std::string id;
-  double precio = 0;    // without VAT
+  double precio = 0;  // without VAT
   double costo = 0;
   double alicuota = 21;
   std::string moneda;
@@ -39,7 +39,7 @@ struct ContextoDemo {
   std::vector<size_t> articulosProveedor;  // indexes of the supplier's articles
   std::vector<size_t> articulosOtros;
   std::vector<ClienteDemo> clientes;
-  std::vector<std::string> vendedores;     // stored codes ("  12")
+  std::vector<std::string> vendedores;  // stored codes ("  12")
 };
 
 // Each step fills its tables; false with a message on the first failure.

@@ -28,8 +28,10 @@ std::string ValidarParametros(const ParametrosDemo& p) {
 // failed file is deleted anyway; the final file is only renamed into place
 // once complete.
 bool Poblar(sqlite3* db, const ParametrosDemo& p, ResumenDemo& resumen, std::string& error) {
-  if (!EjecutarGuion(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA cache_size=-65536;"
-                         "PRAGMA temp_store=MEMORY; BEGIN;", &error))
+  if (!EjecutarGuion(db,
+                     "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA cache_size=-65536;"
+                     "PRAGMA temp_store=MEMORY; BEGIN;",
+                     &error))
     return false;
   if (!EjecutarGuion(db, GuionEsquemaErpDemo(), &error) || !CrearTablasPropias(db, &error)) return false;
   ContextoDemo c(db, p);

@@ -26,23 +26,23 @@
 namespace demo {
 
 struct ParametrosDemo {
-  long lineas = 100000;    // lines of the exported voucher types (TK, TKFC, FC, ND, NC, NCFP, FP)
+  long lineas = 100000;  // lines of the exported voucher types (TK, TKFC, FC, ND, NC, NCFP, FP)
   long clientes = 2000;
   long articulos = 400;
   long vendedores = 20;
-  int dias = 35;           // days covered, ending today
-  std::string destino;     // destination folder stored for this machine
-  long paquete = 0;        // last package number written ("NRO_PAQUETE")
+  int dias = 35;        // days covered, ending today
+  std::string destino;  // destination folder stored for this machine
+  long paquete = 0;     // last package number written ("NRO_PAQUETE")
   uint64_t semilla = 20161231;
   FechaHora hoy = FechaHora::Ahora();  // only its date counts
-  bool reemplazar = false; // replace an existing file
+  bool reemplazar = false;             // replace an existing file
 };
 
 // What was written.
 struct ResumenDemo {
-  long lineasVenta = 0;        // movement lines of the exported voucher types
-  long otrosMovimientos = 0;   // purchases, delivery notes, adjustments
-  long comprobantes = 0;       // voucher headers
+  long lineasVenta = 0;       // movement lines of the exported voucher types
+  long otrosMovimientos = 0;  // purchases, delivery notes, adjustments
+  long comprobantes = 0;      // voucher headers
   long clientes = 0;
   long articulos = 0;
   long vendedores = 0;

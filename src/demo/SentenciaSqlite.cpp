@@ -11,8 +11,7 @@ SentenciaSqlite::SentenciaSqlite(sqlite3* db, std::string_view sql) : db_(db) {
 SentenciaSqlite::~SentenciaSqlite() { sqlite3_finalize(stmt_); }
 
 void SentenciaSqlite::Anotar(int rc) {
-  if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW && error_.empty())
-    error_ = sqlite3_errmsg(db_);
+  if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW && error_.empty()) error_ = sqlite3_errmsg(db_);
 }
 
 SentenciaSqlite& SentenciaSqlite::Texto(std::string_view valor) {

@@ -19,7 +19,8 @@ std::string Redondear(const std::string& digitos, size_t quitar) {
   if (quitar > digitos.size()) return "0";
   std::string r = digitos.substr(0, digitos.size() - quitar);
   const std::string_view resto = std::string_view(digitos).substr(digitos.size() - quitar);
-  const bool masDeMedio = resto[0] > '5' || (resto[0] == '5' && resto.find_first_not_of('0', 1) != std::string_view::npos);
+  const bool masDeMedio =
+      resto[0] > '5' || (resto[0] == '5' && resto.find_first_not_of('0', 1) != std::string_view::npos);
   const bool justoMedio = resto[0] == '5' && !masDeMedio;
   const int ultima = r.empty() ? 0 : r.back() - '0';
   if (masDeMedio || (justoMedio && ultima % 2 == 1)) {

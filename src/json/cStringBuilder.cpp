@@ -95,8 +95,8 @@ long cStringBuilder::Find(std::string_view sToFind, long lStartIndex, ModoCompar
   if (lStartIndex < 1) lStartIndex = 1;
   if (lStartIndex > usados_) return 0;
   const size_t desde = ByteDe(lStartIndex - 1);
-  const size_t en = compare == ModoComparacion::Texto ? texto::BuscarSinCaso(buffer_, sToFind, desde)
-                                                       : buffer_.find(sToFind, desde);
+  const size_t en =
+      compare == ModoComparacion::Texto ? texto::BuscarSinCaso(buffer_, sToFind, desde) : buffer_.find(sToFind, desde);
   if (en == std::string::npos) return 0;
   if (buffer_.size() == size_t(usados_)) return long(en) + 1;
   return long(utf8::ContarCaracteres(std::string_view(buffer_).substr(0, en))) + 1;

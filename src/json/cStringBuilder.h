@@ -44,8 +44,7 @@ class cStringBuilder {
   bool InsertByVal(long iIndex, std::string sThis) { return Insert(iIndex, sThis); }
   bool Remove(long iIndex, long lLen);
   // 1-based position of the first match at or after lStartIndex, or 0.
-  long Find(std::string_view sToFind, long lStartIndex = 1,
-            ModoComparacion compare = ModoComparacion::Binario) const;
+  long Find(std::string_view sToFind, long lStartIndex = 1, ModoComparacion compare = ModoComparacion::Binario) const;
   void HeapMinimize();
 
   const ErrorSistema& UltimoError() const { return error_; }

@@ -141,9 +141,8 @@ void FilasConsulta::Ordenar(size_t columna, bool descendente) {
   if (columna >= columnas_) return;
   std::vector<std::string> claves(filas_.size());
   for (size_t f = 0; f < filas_.size(); ++f) claves[f] = texto::Mayusculas(Celda(f, columna));
-  std::stable_sort(orden_.begin(), orden_.end(), [&](uint32_t a, uint32_t b) {
-    return descendente ? claves[b] < claves[a] : claves[a] < claves[b];
-  });
+  std::stable_sort(orden_.begin(), orden_.end(),
+                   [&](uint32_t a, uint32_t b) { return descendente ? claves[b] < claves[a] : claves[a] < claves[b]; });
 }
 
 size_t FilasConsulta::Buscar(size_t columna, std::string_view prefijo) const {

@@ -3,8 +3,8 @@
 #include <cmath>
 
 namespace {
-constexpr double kMargenLista = 360;       // list and pane beyond the columns
-constexpr double kCajaMasAngosta = 50;     // a box is this much narrower than its column
+constexpr double kMargenLista = 360;    // list and pane beyond the columns
+constexpr double kCajaMasAngosta = 50;  // a box is this much narrower than its column
 constexpr double kMaximoDesplazamiento = 32700;
 constexpr double kFraccionDesplazable = 0.6;
 }  // namespace

@@ -29,7 +29,7 @@ GeometriaLista CalcularGeometria(const std::vector<double>& anchosColumnas, doub
 
 // Heights and widths of the window's design that resizing keeps.
 struct MedidasLista {
-  double altoBotonera = 0;       // Frame1
+  double altoBotonera = 0;        // Frame1
   double altoDesplazamiento = 0;  // HScroll1
   double anchoCancelar = 0, anchoNueva = 0, anchoNuevo = 0;
 };
@@ -47,4 +47,3 @@ DisposicionLista Disponer(double anchoVentana, double altoVentana, const Medidas
 
 // The round-to-even of the platform's Round and CInt.
 long Redondear(double v);
-

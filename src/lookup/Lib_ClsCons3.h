@@ -30,13 +30,13 @@ class Lib_ClsCons3 {
   ColeccionTextos CmpsDevueltos = NuevaListaTextos();  // kept for callers; ConsultaSearch uses its argument
   ColeccionValores Valores = NuevaColeccion();         // out: values picked in the list window
   ColeccionValores Cantidades;                         // out: the list window's quantity collection
-  bool Checks = false;          // in: a check box per row; back to false after each list lookup
-  Variant ValorDevuelto;        // out: the single value picked
-  std::string gConnString;      // handed to the list window
-  std::string gRutaMascaraConsultas;  // full path of the definitions file
+  bool Checks = false;                                 // in: a check box per row; back to false after each list lookup
+  Variant ValorDevuelto;                               // out: the single value picked
+  std::string gConnString;                             // handed to the list window
+  std::string gRutaMascaraConsultas;                   // full path of the definitions file
   bool gUsarMascarasConsultas = false;
-  bool UsaCantidades = false;   // in: the list window allows quantity entry
-  std::string CampoDevuelto;    // in: column whose value is returned; cleared after each call
+  bool UsaCantidades = false;  // in: the list window allows quantity entry
+  std::string CampoDevuelto;   // in: column whose value is returned; cleared after each call
 
   // ---- Hooks of the front end ----
   // Show the window modally; they return once it has hidden itself.

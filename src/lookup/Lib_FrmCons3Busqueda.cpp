@@ -29,9 +29,7 @@ void Lib_FrmCons3Modelo::CmbSearch_GotFocus(int16_t Index) { cajaActual_ = Index
 
 bool Lib_FrmCons3Modelo::CmbSearch_KeyDown(int16_t Index, TeclaLista tecla) {
   switch (tecla) {
-    case TeclaLista::F5:
-      FiltrarF5(Index);
-      return true;
+    case TeclaLista::F5: FiltrarF5(Index); return true;
     case TeclaLista::Arriba:
     case TeclaLista::Abajo:
     case TeclaLista::RePag:
@@ -39,8 +37,7 @@ bool Lib_FrmCons3Modelo::CmbSearch_KeyDown(int16_t Index, TeclaLista tecla) {
       ListView1_KeyDown(tecla, false);
       vista_->EnfocarLista();
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

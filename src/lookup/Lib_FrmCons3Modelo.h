@@ -26,7 +26,21 @@
 #include "sivlib/Variant.h"
 
 // The keys the list window acts on; the Qt window translates its key events.
-enum class TeclaLista { Otra, F5, F12, Arriba, Abajo, RePag, AvPag, Espacio, Enter, Insertar, Suprimir, Retroceso, Caracter };
+enum class TeclaLista {
+  Otra,
+  F5,
+  F12,
+  Arriba,
+  Abajo,
+  RePag,
+  AvPag,
+  Espacio,
+  Enter,
+  Insertar,
+  Suprimir,
+  Retroceso,
+  Caracter
+};
 
 // What the window must show after the model changed. Every member does
 // nothing unless the window overrides it.
@@ -37,14 +51,14 @@ class VistaLista {
   // and have been: in between the window must not read them.
   virtual void AntesDeCargar() {}
   virtual void ListaCargada() {}
-  virtual void FilasCambiadas() {}         // marks or cells of any rows
+  virtual void FilasCambiadas() {}  // marks or cells of any rows
   virtual void AntesDeOrdenar() {}
-  virtual void OrdenCambiado() {}          // the rows in another order
-  virtual void SeleccionCambiada() {}      // another selected row: show it
-  virtual void GeometriaCambiada() {}      // column widths, boxes, window width
+  virtual void OrdenCambiado() {}      // the rows in another order
+  virtual void SeleccionCambiada() {}  // another selected row: show it
+  virtual void GeometriaCambiada() {}  // column widths, boxes, window width
   virtual void EnfocarCaja(int /*indice*/) {}
   virtual void EnfocarLista() {}
-  virtual void Ocultar() {}                // the window hides itself: the lookup ends
+  virtual void Ocultar() {}  // the window hides itself: the lookup ends
 };
 
 class Lib_FrmCons3Modelo {
@@ -54,23 +68,23 @@ class Lib_FrmCons3Modelo {
   Lib_FrmCons3Modelo& operator=(const Lib_FrmCons3Modelo&) = delete;
 
   // ---- Public members ----
-  std::string SQL;                // the statement shown; the F5 filter replaces it
-  std::string CampoDevuelto;      // header of the column whose value is returned
-  ColeccionTextos CmpsDevueltos;  // headers of the columns the selected row returns in Valores
-  bool CheckBoxes = false;        // rows carry check boxes; the marked rows are returned
-  std::string FiltroInicial;      // first text of search box 0
-  bool OrdenarPorLwv = false;     // the list sorts its rows itself (first column, ascending)
-  bool UsaCantidades = false;     // the quantity keys are active
-  ColeccionValores Valores;       // out
-  ColeccionValores Cantidades;    // out: a new empty collection at each load
-  Variant ValorDevuelto;          // out: the single value returned
-  std::string gConnString, CampoBusqueda;  // kept; not used by the window
-  std::string ValoresDefault;     // values whose rows start marked; "@10" widens the columns
-  bool CfgUsaConsultaLIKE = false;  // F5 matches anywhere in the column
-  bool GrabarCfg = false;         // the column widths are saved when the window closes
-  bool UsarUDBC = false;          // rows are read through the second database object
+  std::string SQL;                                     // the statement shown; the F5 filter replaces it
+  std::string CampoDevuelto;                           // header of the column whose value is returned
+  ColeccionTextos CmpsDevueltos;                       // headers of the columns the selected row returns in Valores
+  bool CheckBoxes = false;                             // rows carry check boxes; the marked rows are returned
+  std::string FiltroInicial;                           // first text of search box 0
+  bool OrdenarPorLwv = false;                          // the list sorts its rows itself (first column, ascending)
+  bool UsaCantidades = false;                          // the quantity keys are active
+  ColeccionValores Valores;                            // out
+  ColeccionValores Cantidades;                         // out: a new empty collection at each load
+  Variant ValorDevuelto;                               // out: the single value returned
+  std::string gConnString, CampoBusqueda;              // kept; not used by the window
+  std::string ValoresDefault;                          // values whose rows start marked; "@10" widens the columns
+  bool CfgUsaConsultaLIKE = false;                     // F5 matches anywhere in the column
+  bool GrabarCfg = false;                              // the column widths are saved when the window closes
+  bool UsarUDBC = false;                               // rows are read through the second database object
   Variant StkNivel1, StkNivel2, StkNivel3, StkNivel4;  // colours of the four stock levels
-  std::string MuestraStock;       // "SI": article rows are coloured by stock level
+  std::string MuestraStock;                            // "SI": article rows are coloured by stock level
 
   // ---- What the window shows ----
   ModeloVentana& Ventana() { return ventana_; }
@@ -107,9 +121,9 @@ class Lib_FrmCons3Modelo {
 
   // ---- Operations ----
   void Form_Load();
-  void Encolumnar();   // columns and search boxes from the open recordset
-  void Leer();         // rows from the open recordset
-  void LeerAnchos();   // the saved widths of the window's table
+  void Encolumnar();     // columns and search boxes from the open recordset
+  void Leer();           // rows from the open recordset
+  void LeerAnchos();     // the saved widths of the window's table
   void CalcularAncho();  // boxes aligned with the columns; list, pane, scroll bar and window sized
   // Saves the widths of the window's table when GrabarCfg (an error otherwise never).
   ErrorSistema GrabarAnchos();

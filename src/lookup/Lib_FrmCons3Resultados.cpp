@@ -127,8 +127,8 @@ void Lib_FrmCons3Modelo::NuevoArticulo() {
   const AltaArticuloDesdeConsulta& alta = AltaArticuloRegistrada();
   if (!alta) return;
   // The next free number among the codes written right-aligned (they begin with a blank).
-  const Variant maximo = DB().BuscaMaximo("v_ma_articulos", "idarticulo", std::nullopt,
-                                          std::string("  SUBSTRING(IDARTICULO,1,1) = ' '"));
+  const Variant maximo =
+      DB().BuscaMaximo("v_ma_articulos", "idarticulo", std::nullopt, std::string("  SUBSTRING(IDARTICULO,1,1) = ' '"));
   const std::string propuesto = Variant(maximo.Numero() + 1).Texto();
   const std::string nuevo = alta(propuesto);
   if (nuevo.empty()) return;
@@ -141,8 +141,8 @@ void Lib_FrmCons3Modelo::InformarFaltante() {
   const size_t fila = size_t(seleccionada_);
   const std::string articulo = ValorEnColumna(fila, IndiceColumna("idarticulo"));
   const std::string descripcion = texto::Recortado(ValorEnColumna(fila, IndiceColumna("Descripcion")));
-  const std::string pregunta = "Desea informar el articulo " + texto::Recortado(articulo) + " " + descripcion +
-                               "\r\ncomo un faltante de stock?";
+  const std::string pregunta =
+      "Desea informar el articulo " + texto::Recortado(articulo) + " " + descripcion + "\r\ncomo un faltante de stock?";
   if (operador().Mensaje(pregunta, botones::SiNo + botones::Pregunta, "Atención!") != respuesta::Si) return;
   DB().EjecutaConsultaSQL("INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) values('" +
                           FechaHora::Ahora().Regional() + "','" + ComillasDobladas(Recortar(articulo, 25)) + "','" +

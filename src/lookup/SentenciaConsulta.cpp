@@ -56,8 +56,8 @@ std::optional<std::string> SentenciaDeMascara(const MascaraConsulta& m, long lim
 std::string SentenciaPorDescubrimiento(const std::string& tabla, long limite, std::string& CampoBusqueda) {
   DB_Dll& db = DB();
   Recordset rs;
-  db.AbrirRecordset("select top 1 * from " + tabla, rs, nullptr, cursor_ado::SoloAvance, bloqueo_ado::SoloLectura,
-                    -1, true);
+  db.AbrirRecordset("select top 1 * from " + tabla, rs, nullptr, cursor_ado::SoloAvance, bloqueo_ado::SoloLectura, -1,
+                    true);
   std::string lista;
   for (long i = 0; i < rs.FieldCount(); ++i) {
     const std::string& nombre = rs.Fields(i)->Name();

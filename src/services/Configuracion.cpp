@@ -17,8 +17,8 @@ const std::string& Tabla() {
 
 std::string SentenciaLectura(const std::string& tabla, const std::string& clave) {
   const std::string recortada = texto::Recortado(clave);
-  std::string sql = "SELECT VALOR, valoraux FROM " + tabla + " with(nolock)  WHERE CLAVE = '" +
-                    ComillasDobladas(recortada) + "'";
+  std::string sql =
+      "SELECT VALOR, valoraux FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(recortada) + "'";
   // These two keys are stored in capitals on servers whose collation
   // tells case apart.
   if (EstaEnLista(recortada, {"[FECHA HASTA]", "[FECHA DESDE]"})) sql = texto::Mayusculas(sql);
@@ -29,8 +29,7 @@ std::string SentenciaLectura(const std::string& tabla, const std::string& clave)
 // handed in with blanks around it must find its row, not add a second one
 // that the key's uniqueness would refuse.
 std::string SentenciaEscritura(const std::string& tabla, const std::string& clave) {
-  return "SELECT * FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(texto::Recortado(clave)) +
-         "'";
+  return "SELECT * FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + ComillasDobladas(texto::Recortado(clave)) + "'";
 }
 
 }  // namespace configuracion
@@ -106,8 +105,8 @@ ErrorSistema Grabar(DB_Dll& db, const std::string& Clave, const Variant& Valor, 
 // The value the key holds now, read again from the database.
 ErrorSistema Releer(DB_Dll& db, const std::string& Clave, std::string& valor) {
   Recordset rs;
-  db.AbrirRecordset(configuracion::SentenciaLectura(configuracion::Tabla(), Clave), rs, nullptr,
-                    cursor_ado::SoloAvance, bloqueo_ado::SoloLectura, -1, true);
+  db.AbrirRecordset(configuracion::SentenciaLectura(configuracion::Tabla(), Clave), rs, nullptr, cursor_ado::SoloAvance,
+                    bloqueo_ado::SoloLectura, -1, true);
   if (rs.State() != estado_objeto::Abierto) return NoSePudoLeer(db, Clave);
   valor = rs.Eof() ? std::string() : SinNulo(rs.Valor("VALOR"));
   const bool hayFila = !rs.Eof();

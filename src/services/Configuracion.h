@@ -44,8 +44,7 @@ void GrabaCfgPX(const std::string& Clave, const Variant& Valor, const std::strin
 // database layer shows for a statement that cannot even be opened, nothing
 // is shown: the caller says what the loss means.
 ErrorSistema GrabaDfgComprobado(const std::string& Clave, const Variant& Valor, const std::string& ValorAux = {},
-                                bool PoliticaNegocio = false, const std::string& Grupo = {},
-                                bool RecortarValor = true);
+                                bool PoliticaNegocio = false, const std::string& Grupo = {}, bool RecortarValor = true);
 
 namespace configuracion {
 // The reading statement of a key (the key trimmed, its apostrophes doubled;

@@ -64,8 +64,8 @@ std::vector<std::string> NombresABorrar(const ModeloVentana& ventana, const std:
 
 std::string SentenciaAlta(const std::string& clave, const std::string& usuario, const ControlVentana& c,
                           const PropiedadControl& p) {
-  const std::vector<std::string> valores = {ComillasDobladas(clave), ComillasDobladas(usuario), Columna(c.tipo),
-                                            Columna(c.nombre),        Columna(p.propiedad),     Columna(p.dataField),
+  const std::vector<std::string> valores = {ComillasDobladas(clave),  ComillasDobladas(usuario), Columna(c.tipo),
+                                            Columna(c.nombre),        Columna(p.propiedad),      Columna(p.dataField),
                                             ComillasDobladas(p.valor)};
   std::string sql =
       "INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES ('";
@@ -76,9 +76,9 @@ std::string SentenciaAlta(const std::string& clave, const std::string& usuario, 
 std::string SentenciaLectura(const std::string& clave, const std::string& usuario, const ControlVentana& c,
                              const PropiedadControl& p) {
   return "SELECT * FROM TA_CONFIG_FORM  with(nolock)  WHERE FORMULARIO = '" + ComillasDobladas(clave) +
-         "' AND USUARIO = '" + ComillasDobladas(usuario) + "' AND TIPOOBJETO = '" + Columna(c.tipo) +
-         "' AND NOMBRE='" + Columna(c.nombre) + "' AND DATAFIELD='" + Columna(p.dataField) + "' AND PROPIEDAD='" +
-         Columna(p.propiedad) + "' order by id";
+         "' AND USUARIO = '" + ComillasDobladas(usuario) + "' AND TIPOOBJETO = '" + Columna(c.tipo) + "' AND NOMBRE='" +
+         Columna(c.nombre) + "' AND DATAFIELD='" + Columna(p.dataField) + "' AND PROPIEDAD='" + Columna(p.propiedad) +
+         "' order by id";
 }
 
 // VALOR of the first stored row of the control, when there is one.

@@ -66,7 +66,7 @@ std::string FmtMoneda(const std::string& valor, int decimales, bool agrupado) {
   std::string r = agrupado ? Agrupar(entero, regional::SeparadorMiles()) : entero;
   // A pattern with no decimals leaves no separator behind.
   if (n > 0) r += regional::SeparadorDecimal() + fraccion;
-  const bool cero = entero.find_first_not_of('0') == std::string::npos &&
-                    fraccion.find_first_not_of('0') == std::string::npos;
+  const bool cero =
+      entero.find_first_not_of('0') == std::string::npos && fraccion.find_first_not_of('0') == std::string::npos;
   return numero < 0 && !cero ? "-" + r : r;
 }

@@ -63,7 +63,6 @@ void GActualizarDatoScript(const std::vector<std::string>& sentencias, bool& fal
   db.EjecutaConsultaSQL("ROLLBACK TRANSACTION");
   std::string proceso = NombreEjecutable();
   RegistrarErrorSql(lote, proceso, nativo, aviso);
-  if (!texto::Recortado(aviso).empty() && mostrarMensaje)
-    operador().Mensaje(aviso, botones::OK, "Aviso al Operador!");
+  if (!texto::Recortado(aviso).empty() && mostrarMensaje) operador().Mensaje(aviso, botones::OK, "Aviso al Operador!");
   codigo = nativo;
 }

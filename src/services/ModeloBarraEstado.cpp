@@ -29,4 +29,6 @@ void ModeloBarraEstado::FijarAyuda(const std::string& clave, const std::string& 
   if (PanelBarra* p = Buscar(clave)) p->ayuda = ayuda;
 }
 
-std::vector<std::string> PanelesEstandar() { return {"MENSAJE", "SERVER", "USUARIO", "BASEDEDATOS", "CAJA", "VERSION"}; }
+std::vector<std::string> PanelesEstandar() {
+  return {"MENSAJE", "SERVER", "USUARIO", "BASEDEDATOS", "CAJA", "VERSION"};
+}

@@ -53,8 +53,8 @@ void RegistrarAcceso(const std::string& proceso) {
   const std::string tarea = TareaDelUsuario(nombreProceso);
   const FechaHora ahora = FechaHora::Ahora();
 
-  std::string maquina = Mayus(NombreEquipo()), usuario = Mayus(gUsuarioLogeado),
-              formulario = Mayus(nombreProceso), tareaMayus = Mayus(tarea),
+  std::string maquina = Mayus(NombreEquipo()), usuario = Mayus(gUsuarioLogeado), formulario = Mayus(nombreProceso),
+              tareaMayus = Mayus(tarea),
               ingreso = FormatearFecha(ahora, FormatoFecha()) + " " + FormatearFecha(ahora, FormatoHora());
   AgregarCampo("Maquina", maquina, "'", true);
   AgregarCampo("Usuario", usuario, "'");

@@ -55,7 +55,10 @@ std::string LeerValorIni(const std::string& archivo, const std::string& seccion,
     if (linea.empty() || linea[0] == ';' || linea[0] == '#') continue;
     if (linea[0] == '[') {
       const size_t cierre = linea.find(']');
-      if (cierre == std::string::npos) { enSeccion = false; continue; }
+      if (cierre == std::string::npos) {
+        enSeccion = false;
+        continue;
+      }
       enSeccion = texto::IgualesSinCaso(SinBlancos(linea.substr(1, cierre - 1)), texto::Recortado(seccion));
       continue;
     }

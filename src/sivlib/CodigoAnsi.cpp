@@ -8,10 +8,9 @@ namespace ansi {
 namespace {
 
 // Unicode code points of bytes 0x80..0x9F in Windows-1252 (0 = unassigned).
-const uint16_t kAltos[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                             0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+const uint16_t kAltos[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                             0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                             0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 int ByteDe(uint32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return int(cp);
@@ -40,10 +39,18 @@ std::string DesdeUtf8(std::string_view s) {
   r.reserve(s.size());
   for (size_t i = 0; i < s.size();) {
     const unsigned char c = s[i];
-    if (c < 0x80) { r += char(c); ++i; continue; }
+    if (c < 0x80) {
+      r += char(c);
+      ++i;
+      continue;
+    }
     char32_t cp = 0;
     size_t n = utf8::Decodificar(s, i, cp);
-    if (n == 0) { r += char(c); ++i; continue; }
+    if (n == 0) {
+      r += char(c);
+      ++i;
+      continue;
+    }
     int b = ByteDe(cp);
     r += b < 0 ? '?' : char(b);
     i += n;

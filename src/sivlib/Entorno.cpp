@@ -39,7 +39,8 @@ bool AbrirConShell(const std::string& archivoPedido, int /*mostrar*/) {
   // Callers enclose paths with blanks in double quotes, as the Windows
   // shell expects; the opener here takes the path as one argument.
   std::string archivo = archivoPedido;
-  if (archivo.size() >= 2 && archivo.front() == '"' && archivo.back() == '"') archivo = archivo.substr(1, archivo.size() - 2);
+  if (archivo.size() >= 2 && archivo.front() == '"' && archivo.back() == '"')
+    archivo = archivo.substr(1, archivo.size() - 2);
   // Detach through a double fork so no child is left to reap.
   pid_t pid = fork();
   if (pid < 0) return false;

@@ -15,10 +15,10 @@ struct ErrorSistema {
 
 // The platform's common error numbers the code acts on.
 namespace errores {
-constexpr long ArgumentoInvalido = 5;        // invalid procedure call or argument
+constexpr long ArgumentoInvalido = 5;  // invalid procedure call or argument
 constexpr long Desbordamiento = 6;
 constexpr long ArchivoNoEncontrado = 53;
 constexpr long PermisoDenegado = 70;
 constexpr long RutaNoEncontrada = 76;
-constexpr long FueraDeRango = 9;              // subscript out of range
+constexpr long FueraDeRango = 9;  // subscript out of range
 }  // namespace errores

@@ -130,27 +130,44 @@ std::optional<FechaHora> FechaHora::DesdeTexto(std::string_view s) {
 
 std::string FechaHora::SoloFecha() const { return Formato("dd/mm/yyyy"); }
 
-std::string FechaHora::Regional() const {
-  return TieneHora() ? Formato("dd/mm/yyyy hh:nn:ss") : SoloFecha();
-}
+std::string FechaHora::Regional() const { return TieneHora() ? Formato("dd/mm/yyyy hh:nn:ss") : SoloFecha(); }
 
-std::string FechaHora::Iso() const {
-  return TieneHora() ? Formato("yyyy-mm-dd hh:nn:ss") : Formato("yyyy-mm-dd");
-}
+std::string FechaHora::Iso() const { return TieneHora() ? Formato("yyyy-mm-dd hh:nn:ss") : Formato("yyyy-mm-dd"); }
 
 std::string FechaHora::Formato(std::string_view p) const {
   std::string r;
   char buf[8];
   for (size_t i = 0; i < p.size();) {
     auto es = [&](std::string_view t) { return p.substr(i, t.size()) == t; };
-    if (es("yyyy")) { std::snprintf(buf, sizeof buf, "%04d", anio); r += buf; i += 4; }
-    else if (es("yy")) { std::snprintf(buf, sizeof buf, "%02d", anio % 100); r += buf; i += 2; }
-    else if (es("mm")) { std::snprintf(buf, sizeof buf, "%02d", mes); r += buf; i += 2; }
-    else if (es("dd")) { std::snprintf(buf, sizeof buf, "%02d", dia); r += buf; i += 2; }
-    else if (es("hh")) { std::snprintf(buf, sizeof buf, "%02d", hora); r += buf; i += 2; }
-    else if (es("nn")) { std::snprintf(buf, sizeof buf, "%02d", minuto); r += buf; i += 2; }
-    else if (es("ss")) { std::snprintf(buf, sizeof buf, "%02d", segundo); r += buf; i += 2; }
-    else r += p[i++];
+    if (es("yyyy")) {
+      std::snprintf(buf, sizeof buf, "%04d", anio);
+      r += buf;
+      i += 4;
+    } else if (es("yy")) {
+      std::snprintf(buf, sizeof buf, "%02d", anio % 100);
+      r += buf;
+      i += 2;
+    } else if (es("mm")) {
+      std::snprintf(buf, sizeof buf, "%02d", mes);
+      r += buf;
+      i += 2;
+    } else if (es("dd")) {
+      std::snprintf(buf, sizeof buf, "%02d", dia);
+      r += buf;
+      i += 2;
+    } else if (es("hh")) {
+      std::snprintf(buf, sizeof buf, "%02d", hora);
+      r += buf;
+      i += 2;
+    } else if (es("nn")) {
+      std::snprintf(buf, sizeof buf, "%02d", minuto);
+      r += buf;
+      i += 2;
+    } else if (es("ss")) {
+      std::snprintf(buf, sizeof buf, "%02d", segundo);
+      r += buf;
+      i += 2;
+    } else r += p[i++];
   }
   return r;
 }
@@ -163,7 +180,10 @@ double FechaHora::Serial() const {
 FechaHora FechaHora::DesdeSerial(double serial) {
   double dias = std::floor(serial);
   long long segundos = std::llround((serial - dias) * 86400.0);
-  if (segundos >= 86400) { dias += 1; segundos -= 86400; }
+  if (segundos >= 86400) {
+    dias += 1;
+    segundos -= 86400;
+  }
   FechaHora f;
   CivilDesdeDias((long long)dias + kDiaCeroSerial, f.anio, f.mes, f.dia);
   f.hora = int(segundos / 3600);

@@ -26,9 +26,9 @@ struct FechaHora {
   static std::optional<FechaHora> DesdeIso(std::string_view texto);
 
   bool TieneHora() const { return hora || minuto || segundo; }
-  std::string Regional() const;       // dd/mm/yyyy[ hh:mm:ss]
-  std::string SoloFecha() const;      // dd/mm/yyyy
-  std::string Iso() const;            // yyyy-mm-dd[ hh:mm:ss]
+  std::string Regional() const;                        // dd/mm/yyyy[ hh:mm:ss]
+  std::string SoloFecha() const;                       // dd/mm/yyyy
+  std::string Iso() const;                             // yyyy-mm-dd[ hh:mm:ss]
   std::string Formato(std::string_view patron) const;  // yyyy mm dd hh nn ss tokens
 
   // Serial day number (days since 1899-12-30) plus fraction of the day.

@@ -11,20 +11,21 @@
 #include <vector>
 
 struct ControlVentana {
-  std::string nombre;     // control name, e.g. "TxtFields", "chkVTA", "lblInfo"
-  std::string tipo;       // the suite's type name: "TextBox", "CheckBox", "OptionButton", "ComboBox", "Label", "CommandButton"
-  int indice = -1;        // index inside a control family; -1 when not part of one
-  std::string tag;        // key of a keyed text box
-  std::string tipoDato;   // data kind of a text box: "FECHA", "FMTHORA", ...
-  std::string dataField;  // the control's data field
-  std::string texto;      // Text of a text box or combo box, Caption of a label or button
-  int valor = 0;          // CheckBox 0/1/2; OptionButton 0 or 1 (selected)
-  int listIndex = -1;     // ComboBox selected position
+  std::string nombre;  // control name, e.g. "TxtFields", "chkVTA", "lblInfo"
+  std::string
+      tipo;  // the suite's type name: "TextBox", "CheckBox", "OptionButton", "ComboBox", "Label", "CommandButton"
+  int indice = -1;                 // index inside a control family; -1 when not part of one
+  std::string tag;                 // key of a keyed text box
+  std::string tipoDato;            // data kind of a text box: "FECHA", "FMTHORA", ...
+  std::string dataField;           // the control's data field
+  std::string texto;               // Text of a text box or combo box, Caption of a label or button
+  int valor = 0;                   // CheckBox 0/1/2; OptionButton 0 or 1 (selected)
+  int listIndex = -1;              // ComboBox selected position
   std::vector<std::string> lista;  // ComboBox items
-  std::string ayuda;      // tool-tip text
+  std::string ayuda;               // tool-tip text
   bool habilitado = true;
   bool visible = true;
-  int largoMaximo = 0;    // characters the operator may type into a text box; 0 = no limit
+  int largoMaximo = 0;  // characters the operator may type into a text box; 0 = no limit
 };
 
 // Builders of the usual controls (index -1: not part of a family).

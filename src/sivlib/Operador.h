@@ -13,8 +13,7 @@
 
 // Message-box button sets and icons (added together, as the platform does).
 namespace botones {
-constexpr int OK = 0, OKCancelar = 1, AbortarReintentarIgnorar = 2, SiNoCancelar = 3, SiNo = 4,
-              ReintentarCancelar = 5;
+constexpr int OK = 0, OKCancelar = 1, AbortarReintentarIgnorar = 2, SiNoCancelar = 3, SiNo = 4, ReintentarCancelar = 5;
 constexpr int Critico = 16, Pregunta = 32, Exclamacion = 48, Informacion = 64;
 constexpr int Conjunto(int estilo) { return estilo & 7; }
 }  // namespace botones
@@ -30,8 +29,7 @@ class Operador {
   // Shows a message box; returns the answer code (1..7).
   virtual int Mensaje(const std::string& texto, int estilo, const std::string& titulo) = 0;
   // One-line input box; an empty text means the operator cancelled.
-  virtual std::string Entrada(const std::string& indicacion, const std::string& titulo,
-                              const std::string& inicial) = 0;
+  virtual std::string Entrada(const std::string& indicacion, const std::string& titulo, const std::string& inicial) = 0;
   // Folder chooser; empty when cancelled. The chosen folder has no final separator.
   virtual std::string ElegirCarpeta(const std::string& titulo, const std::string& inicial) = 0;
   // Date picker; the date in day/month/year form, empty when cancelled.

@@ -11,10 +11,10 @@
 class OperadorGuionado : public Operador {
  public:
   struct Mostrado {
-    std::string clase;   // "Mensaje", "Entrada", "Carpeta", "Fecha", "Archivo"
-    std::string texto;   // message, prompt or title
+    std::string clase;  // "Mensaje", "Entrada", "Carpeta", "Fecha", "Archivo"
+    std::string texto;  // message, prompt or title
     std::string titulo;
-    int estilo = 0;      // message-box style
+    int estilo = 0;         // message-box style
     std::string respuesta;  // what was answered (code as text for boxes)
   };
 
@@ -26,7 +26,11 @@ class OperadorGuionado : public Operador {
   const std::vector<Mostrado>& Mostrados() const { return mostrados_; }
   std::vector<Mostrado> Mensajes() const;  // only message boxes
   int Eventos() const { return eventos_; }
-  void Limpiar() { mostrados_.clear(); respuestas_.clear(); eventos_ = 0; }
+  void Limpiar() {
+    mostrados_.clear();
+    respuestas_.clear();
+    eventos_ = 0;
+  }
 
   int Mensaje(const std::string& texto, int estilo, const std::string& titulo) override;
   std::string Entrada(const std::string& indicacion, const std::string& titulo, const std::string& inicial) override;

@@ -91,7 +91,8 @@ std::string ReemplazarCon(std::string_view s, std::string_view que, std::string_
 }  // namespace
 
 std::string ReemplazarSinCaso(std::string_view s, std::string_view que, std::string_view por) {
-  return ReemplazarCon(s, que, por, [](std::string_view en, std::string_view q, size_t d) { return BuscarSinCaso(en, q, d); });
+  return ReemplazarCon(s, que, por,
+                       [](std::string_view en, std::string_view q, size_t d) { return BuscarSinCaso(en, q, d); });
 }
 
 std::string ReemplazarTodo(std::string_view s, std::string_view que, std::string_view por) {

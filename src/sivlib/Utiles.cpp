@@ -31,11 +31,17 @@ bool LeerPrefijo(std::string_view s, std::string_view decimales, double& valor) 
   }
   std::string digitos;
   bool hayDigito = false;
-  while (i < s.size() && s[i] >= '0' && s[i] <= '9') { digitos += s[i++]; hayDigito = true; }
+  while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+    digitos += s[i++];
+    hayDigito = true;
+  }
   if (i < s.size() && decimales.find(s[i]) != std::string_view::npos) {
     ++i;
     std::string frac;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') { frac += s[i++]; hayDigito = true; }
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+      frac += s[i++];
+      hayDigito = true;
+    }
     if (!frac.empty()) digitos += "." + frac;
   }
   if (!hayDigito) return false;
@@ -71,10 +77,16 @@ double Val(std::string_view texto) {
   std::string num;
   if (i < limpio.size() && (limpio[i] == '-' || limpio[i] == '+')) num += limpio[i++];
   bool digito = false;
-  while (i < limpio.size() && isdigit((unsigned char)limpio[i])) { num += limpio[i++]; digito = true; }
+  while (i < limpio.size() && isdigit((unsigned char)limpio[i])) {
+    num += limpio[i++];
+    digito = true;
+  }
   if (i < limpio.size() && limpio[i] == '.') {
     num += limpio[i++];
-    while (i < limpio.size() && isdigit((unsigned char)limpio[i])) { num += limpio[i++]; digito = true; }
+    while (i < limpio.size() && isdigit((unsigned char)limpio[i])) {
+      num += limpio[i++];
+      digito = true;
+    }
   }
   if (!digito) return 0;
   if (i < limpio.size() && (limpio[i] == 'E' || limpio[i] == 'e' || limpio[i] == 'D' || limpio[i] == 'd')) {
@@ -82,7 +94,10 @@ double Val(std::string_view texto) {
     std::string exp = "e";
     if (j < limpio.size() && (limpio[j] == '-' || limpio[j] == '+')) exp += limpio[j++];
     bool hay = false;
-    while (j < limpio.size() && isdigit((unsigned char)limpio[j])) { exp += limpio[j++]; hay = true; }
+    while (j < limpio.size() && isdigit((unsigned char)limpio[j])) {
+      exp += limpio[j++];
+      hay = true;
+    }
     if (hay) num += exp;
   }
   const double v = std::strtod(num.c_str(), nullptr);
@@ -122,8 +137,7 @@ std::string FormatearCodigo(std::string_view codigo, int ancho) {
 std::string ConBarraFinal(std::string_view carpeta) {
   std::string c(carpeta);
   if (c.empty()) return c;
-  while (c.size() > 1 && (c.back() == '/' || c.back() == '\\') &&
-         (c[c.size() - 2] == '/' || c[c.size() - 2] == '\\'))
+  while (c.size() > 1 && (c.back() == '/' || c.back() == '\\') && (c[c.size() - 2] == '/' || c[c.size() - 2] == '\\'))
     c.pop_back();
   if (c.back() != '/' && c.back() != '\\') c += '/';
   return c;

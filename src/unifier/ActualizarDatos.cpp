@@ -35,8 +35,8 @@ void Avisar(const std::string& mensaje) {
 // fraction or a negative number would name the files "-16.7".
 std::string MotivoPaqueteInvalido(const std::string& guardado, double numero) {
   if (numero >= 0 && numero == std::floor(numero)) return "";
-  return "El numero de paquete guardado en " + std::string(vorna::kClavePaquete) + " (\"" +
-         texto::Recortado(guardado) + "\") no es un numero entero positivo; corrijalo en TA_CONFIGURACION.";
+  return "El numero de paquete guardado en " + std::string(vorna::kClavePaquete) + " (\"" + texto::Recortado(guardado) +
+         "\") no es un numero entero positivo; corrijalo en TA_CONFIGURACION.";
 }
 
 // Why the files cannot be delivered into `carpeta`; empty when they can.
@@ -83,9 +83,10 @@ vorna::ResultadoGeneracion frmInterfaceVorna::ActualizarDatos() {
 
   std::vector<std::string> codigos;
   const bool todos = Control("chkTodos").valor == kTildado;
-  const std::pair<const char*, std::string_view> casillas[] = {
-      {"chkVentas", vorna::kVentas}, {"chkStock", vorna::kStock}, {"chkClientes", vorna::kClientes},
-      {"chkRuta", vorna::kRutas}};
+  const std::pair<const char*, std::string_view> casillas[] = {{"chkVentas", vorna::kVentas},
+                                                               {"chkStock", vorna::kStock},
+                                                               {"chkClientes", vorna::kClientes},
+                                                               {"chkRuta", vorna::kRutas}};
   for (const auto& [casilla, codigo] : casillas)
     if (todos || Control(casilla).valor == kTildado) codigos.emplace_back(codigo);
   if (codigos.empty()) {
@@ -112,8 +113,8 @@ vorna::ResultadoGeneracion frmInterfaceVorna::ActualizarDatos() {
   // replace these files, so the run fails and says so.
   r.paqueteNoGuardado = vorna::GrabarDato(vorna::kClavePaquete, NroPaquete);
   if (r.paqueteNoGuardado.HayError())
-    Avisar("No se pudo guardar el numero de paquete " + NroPaquete + " en " + std::string(vorna::kClavePaquete) +
-           ": " + r.paqueteNoGuardado.descripcion + ". Los archivos de este paquete se reemplazarian en la proxima " +
+    Avisar("No se pudo guardar el numero de paquete " + NroPaquete + " en " + std::string(vorna::kClavePaquete) + ": " +
+           r.paqueteNoGuardado.descripcion + ". Los archivos de este paquete se reemplazarian en la proxima " +
            "ejecucion; corrija la base de datos antes de volver a generar.");
   ultima_ = r;
   return r;

@@ -26,9 +26,7 @@ std::string UnirCampos(const std::vector<std::string>& campos) {
   return linea;
 }
 
-std::string BytesLinea(std::string_view lineaUtf8) {
-  return ansi::DesdeUtf8(lineaUtf8) + std::string(kFinDeLinea);
-}
+std::string BytesLinea(std::string_view lineaUtf8) { return ansi::DesdeUtf8(lineaUtf8) + std::string(kFinDeLinea); }
 
 ArchivoLineas::~ArchivoLineas() { Cerrar(); }
 

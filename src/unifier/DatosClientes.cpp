@@ -26,28 +26,14 @@ class Clientes : public ConjuntoDatos {
 
   ErrorSistema Columnas(LectorFila& fila, std::vector<std::string>& c) override {
     const std::string localidad = TextoAjustado(fila.Texto("Localidad"));
-    c = {std::string(kCodigoLinea),
-         CodigoVorna(fila.Texto("Codigo")),
-         Recortar(fila.Texto("razon_social"), kLargoTexto),
-         TextoAjustado(fila.Texto("calle")),
-         fila.Recortado("Numero"),
-         fila.Recortado("departamento"),
-         localidad,
-         localidad,
-         ProvinciaSegunKIVO(fila.Recortado("provincia")),
-         TextoAjustado(fila.Texto("mail")),
-         TextoAjustado(fila.Texto("TELEFONO")),
-         "",
-         "",
-         "",
-         DocumentoSinSeparadores(fila.Texto("numero_documento")),
-         CondIvaSegunKIVO(fila.Texto("iva")),
-         "",
-         "",
+    c = {std::string(kCodigoLinea), CodigoVorna(fila.Texto("Codigo")),
+         Recortar(fila.Texto("razon_social"), kLargoTexto), TextoAjustado(fila.Texto("calle")),
+         fila.Recortado("Numero"), fila.Recortado("departamento"), localidad, localidad,
+         ProvinciaSegunKIVO(fila.Recortado("provincia")), TextoAjustado(fila.Texto("mail")),
+         TextoAjustado(fila.Texto("TELEFONO")), "", "", "", DocumentoSinSeparadores(fila.Texto("numero_documento")),
+         CondIvaSegunKIVO(fila.Texto("iva")), "", "",
          // The server's clock at the moment the line is written.
-         FechaArchivo(FechaServidor()),
-         paquete_,
-         MarcaBaja(fila.Texto("dada_de_baja"))};
+         FechaArchivo(FechaServidor()), paquete_, MarcaBaja(fila.Texto("dada_de_baja"))};
     if (fila.Error().HayError()) c.clear();
     return fila.Error();
   }

@@ -25,7 +25,9 @@ class Rutas : public ConjuntoDatos {
 
   std::string Consulta() const override { return ConsultaRutas(); }
 
-  std::string Progreso(LectorFila& fila) const override { return "Generando RUTA | Cargando " + fila.Recortado("Codigo"); }
+  std::string Progreso(LectorFila& fila) const override {
+    return "Generando RUTA | Cargando " + fila.Recortado("Codigo");
+  }
 
   ErrorSistema Columnas(LectorFila& fila, std::vector<std::string>& c) override {
     c.clear();
@@ -54,8 +56,6 @@ class Rutas : public ConjuntoDatos {
 
 }  // namespace
 
-std::unique_ptr<ConjuntoDatos> CrearRutas(const std::string& nroPaquete) {
-  return std::make_unique<Rutas>(nroPaquete);
-}
+std::unique_ptr<ConjuntoDatos> CrearRutas(const std::string& nroPaquete) { return std::make_unique<Rutas>(nroPaquete); }
 
 }  // namespace vorna

@@ -7,8 +7,7 @@
 namespace vorna {
 
 std::string ConsultaStock() {
-  return "SELECT * FROM STK_MA_ARTICULOS WHERE CUENTAPROVEEDOR = '" + std::string(kCuentaProveedor) +
-         "' AND STOCK>=0";
+  return "SELECT * FROM STK_MA_ARTICULOS WHERE CUENTAPROVEEDOR = '" + std::string(kCuentaProveedor) + "' AND STOCK>=0";
 }
 
 namespace {
@@ -36,8 +35,6 @@ class Stock : public ConjuntoDatos {
 
 }  // namespace
 
-std::unique_ptr<ConjuntoDatos> CrearStock(const std::string& nroPaquete) {
-  return std::make_unique<Stock>(nroPaquete);
-}
+std::unique_ptr<ConjuntoDatos> CrearStock(const std::string& nroPaquete) { return std::make_unique<Stock>(nroPaquete); }
 
 }  // namespace vorna

@@ -26,8 +26,8 @@ namespace {
 // Hidden name in the destination folder, unique within this process.
 std::string NombreParcial(const std::string& carpeta, const std::string& nombre) {
   static std::atomic<long> contador{0};
-  return carpeta + "." + nombre + "." + std::to_string(long(ID_PROCESO())) + "-" +
-         std::to_string(++contador) + ".parcial";
+  return carpeta + "." + nombre + "." + std::to_string(long(ID_PROCESO())) + "-" + std::to_string(++contador) +
+         ".parcial";
 }
 
 // Forces the written bytes of an open file (or a folder's entries) to disk,

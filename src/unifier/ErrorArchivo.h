@@ -10,9 +10,9 @@ namespace vorna {
 
 // Platform file error numbers beyond the common ones of ErrorSistema.h.
 namespace errores_archivo {
-constexpr long ErrorDispositivo = 57;   // device I/O error
+constexpr long ErrorDispositivo = 57;  // device I/O error
 constexpr long DiscoLleno = 61;
-constexpr long ErrorAcceso = 75;        // path/file access error
+constexpr long ErrorAcceso = 75;  // path/file access error
 }  // namespace errores_archivo
 
 // `numeroErrno` is the errno of the failure (0 when unknown); `accion`

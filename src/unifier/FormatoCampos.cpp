@@ -55,13 +55,9 @@ std::string UltimosCaracteres(std::string_view texto, size_t n) {
   return std::string(utf8::UltimosCaracteres(texto, n));
 }
 
-std::string CodigoVorna(std::string_view texto) {
-  return texto::Recortado(UltimosCaracteres(texto, kLargoCodigo));
-}
+std::string CodigoVorna(std::string_view texto) { return texto::Recortado(UltimosCaracteres(texto, kLargoCodigo)); }
 
-std::string TextoAjustado(std::string_view texto) {
-  return texto::Recortado(Recortar(texto, kLargoTexto));
-}
+std::string TextoAjustado(std::string_view texto) { return texto::Recortado(Recortar(texto, kLargoTexto)); }
 
 std::string DocumentoSinSeparadores(std::string_view texto) {
   std::string r;
@@ -72,8 +68,7 @@ std::string DocumentoSinSeparadores(std::string_view texto) {
 
 std::string TransaccionVorna(std::string_view texto) {
   std::string t = texto::Recortado(texto);
-  if (texto::EmpiezaSinCaso(t, "FP"))
-    t = texto::ReemplazarSinCaso(texto::ReemplazarSinCaso(t, "FP", "FC"), "X", "A");
+  if (texto::EmpiezaSinCaso(t, "FP")) t = texto::ReemplazarSinCaso(texto::ReemplazarSinCaso(t, "FP", "FC"), "X", "A");
   else if (texto::EmpiezaSinCaso(t, "NCFP"))
     t = texto::ReemplazarSinCaso(texto::ReemplazarSinCaso(t, "NCFP", "NC"), "X", "A");
   return texto::Recortado(t);

@@ -32,13 +32,9 @@ class PasosArchivo {
       r_.error = e;
       Restablecer();
       switch (DecisionDeRespuesta(MostrarError(e, "ActualizarDatos"))) {
-        case Decision::Repetir:
-          continue;
-        case Decision::Continuar:
-          ++r_.ignorados;
-          return true;
-        case Decision::Salir:
-          return false;
+        case Decision::Repetir: continue;
+        case Decision::Continuar: ++r_.ignorados; return true;
+        case Decision::Salir: return false;
       }
     }
   }

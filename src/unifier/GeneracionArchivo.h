@@ -22,7 +22,7 @@
 namespace vorna {
 
 struct ParametrosArchivo {
-  std::string codigo;          // data-set code, as it goes into the file name
+  std::string codigo;  // data-set code, as it goes into the file name
   std::string nroPaquete;
   // The folder box's text, read when the written file is to be delivered
   // (window events run while the rows are written, so the box may have

@@ -8,11 +8,10 @@ std::string ResultadoArchivo::Motivo() const {
   switch (estado) {
     case Estado::Entregado:
       if (ignorados == 0) return "";
-      return "entregado incompleto: se omitieron " + std::to_string(ignorados) + " error(es) (" + error.descripcion + ")";
-    case Estado::SinDestino:
-      return "no hay carpeta destino; el archivo quedo solo en " + temporal;
-    case Estado::Fallido:
-      break;
+      return "entregado incompleto: se omitieron " + std::to_string(ignorados) + " error(es) (" + error.descripcion +
+             ")";
+    case Estado::SinDestino: return "no hay carpeta destino; el archivo quedo solo en " + temporal;
+    case Estado::Fallido: break;
   }
   const std::string motivo = "no se entrego (" + error.descripcion + ")";
   return escrito ? motivo + "; el archivo quedo en " + temporal : motivo;

@@ -15,14 +15,14 @@ struct ResultadoArchivo {
     SinDestino,  // no destination folder: the file exists only as the temporary file
     Fallido,     // not delivered: the operator left at a failure, or the delivery failed
   };
-  std::string codigo;       // "VTA", "STK", "PDV", "RTA"
+  std::string codigo;  // "VTA", "STK", "PDV", "RTA"
   Estado estado = Estado::Fallido;
-  long lineas = 0;          // lines written
-  int ignorados = 0;        // failures the operator chose to go past (lines or steps lost)
-  std::string temporal;     // the temporary file (its own for each data set)
-  bool escrito = false;     // the temporary file was written whole and closed
-  std::string destino;      // the delivered file (empty when none)
-  ErrorSistema error;       // the last failure shown to the operator
+  long lineas = 0;       // lines written
+  int ignorados = 0;     // failures the operator chose to go past (lines or steps lost)
+  std::string temporal;  // the temporary file (its own for each data set)
+  bool escrito = false;  // the temporary file was written whole and closed
+  std::string destino;   // the delivered file (empty when none)
+  ErrorSistema error;    // the last failure shown to the operator
 
   // Delivered whole: no failure was gone past.
   bool Exito() const { return estado == Estado::Entregado && ignorados == 0; }
@@ -32,7 +32,7 @@ struct ResultadoArchivo {
 
 struct ResultadoGeneracion {
   std::string nroPaquete;
-  bool fechaInvalida = false;            // the run stopped at the date check
+  bool fechaInvalida = false;  // the run stopped at the date check
   // Why the run stopped before writing or numbering anything (the date,
   // the destination folder, the stored package number); empty when it ran.
   std::string rechazo;

@@ -71,8 +71,7 @@ class frmInterfaceVorna {
   // The generation run. Also kept for UltimaGeneracion().
   vorna::ResultadoGeneracion ActualizarDatos();
   // Writes and delivers the file of one data set ("VTA", "STK", "PDV", "RTA").
-  vorna::ResultadoArchivo generarArchivo(const std::string& codigo, const std::string& desde,
-                                         const std::string& hasta);
+  vorna::ResultadoArchivo generarArchivo(const std::string& codigo, const std::string& desde, const std::string& hasta);
 
   // A generation run is writing files (its row loop lets window events run,
   // so a toolbar command may arrive meanwhile).

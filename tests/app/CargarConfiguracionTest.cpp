@@ -44,8 +44,8 @@ TEST_F(CargarConfiguracionSqlite, EmptyTableGivesTheDefaults) {
 
 TEST_F(CargarConfiguracionSqlite, FlagsFollowTheirRules) {
   Guardar("SS_CONFIDENCIALIDAD", "si");
-  Guardar("UTILIZARFECHADIA", " SI");             // not trimmed: false
-  Guardar("VALIDACODIGOBARRA", " SI ");           // trimmed: true
+  Guardar("UTILIZARFECHADIA", " SI");    // not trimmed: false
+  Guardar("VALIDACODIGOBARRA", " SI ");  // trimmed: true
   Guardar("UsaConsultaLike", "Si");
   Guardar("ModuloOrdenDeTrabajo", " no ");
   Guardar("MADERERA", "cualquiera");
@@ -91,15 +91,16 @@ TEST_F(CargarConfiguracionSqlite, UserRowGivesTheBusinessUnit) {
 // empty column is a failed read that leaves the flag as configured.
 TEST_F(CargarConfiguracionSqlite, UserColumnReplacesTheProformaFlagOnlyWhenItIsOn) {
   // The ERP's own table lets the column be empty.
-  Ejecutar("DROP TABLE TA_USUARIOS; CREATE TABLE TA_USUARIOS (Nombre varchar(50) NOT NULL COLLATE NOCASE PRIMARY KEY, "
-           "Unegocio varchar(4) NULL, verproforma bit NULL)");
+  Ejecutar(
+      "DROP TABLE TA_USUARIOS; CREATE TABLE TA_USUARIOS (Nombre varchar(50) NOT NULL COLLATE NOCASE PRIMARY KEY, "
+      "Unegocio varchar(4) NULL, verproforma bit NULL)");
   struct Caso {
     const char* flag;
     const char* verproforma;
     bool esperado;
   };
-  for (const Caso& c : {Caso{"SI", "1", true}, Caso{"SI", "0", false}, Caso{"SI", "NULL", true},
-                        Caso{"NO", "1", false}}) {
+  for (const Caso& c :
+       {Caso{"SI", "1", true}, Caso{"SI", "0", false}, Caso{"SI", "NULL", true}, Caso{"NO", "1", false}}) {
     Ejecutar("DELETE FROM TA_USUARIOS; DELETE FROM TA_CONFIGURACION");
     Ejecutar(std::string("INSERT INTO TA_USUARIOS (Nombre, Unegocio, verproforma) VALUES ('ana', NULL, ") +
              c.verproforma + ")");

@@ -11,11 +11,12 @@
 
 namespace {
 
-const std::string kTipica =
-    "@server=SRV01; @dbname= VENTAS; @usuario= ana; @ParametroAdicional=1; ombu@";
+const std::string kTipica = "@server=SRV01; @dbname= VENTAS; @usuario= ana; @ParametroAdicional=1; ombu@";
 
 TEST(ValorParametro, ExtraeCadaClaveConSusReglas) {
-  struct Caso { std::string lanzamiento, clave, predeterminado, esperado; };
+  struct Caso {
+    std::string lanzamiento, clave, predeterminado, esperado;
+  };
   const Caso casos[] = {
       {kTipica, "@Server", "", "SRV01"},
       {kTipica, "@DbName", "", "VENTAS"},
@@ -74,8 +75,10 @@ TEST(LanzamientoDesdeArchivo, UsaElArchivoODefaults) {
   const EnCarpeta trabajo(dir.Ruta());  // the file is looked up in the working folder too
   EXPECT_EQ(LanzamientoDesdeArchivo(),
             "@server=; @dbname= ; @usuario= Praxel; @Password= trivane; @ParametroAdicional=; @Caja=1;ombu@");
-  EscribirArchivo(dir / "CN000pr.INI", "[" + EstacionCompleta() + "BaseDeDatos]\nServidor=SR|V1\nDbName=VENTAS\n"
-                                       "Usuario=" + Cifrar("a|na") + "\nUserPassWord=" + Cifrar("x") + "\n");
+  EscribirArchivo(dir / "CN000pr.INI", "[" + EstacionCompleta() +
+                                           "BaseDeDatos]\nServidor=SR|V1\nDbName=VENTAS\n"
+                                           "Usuario=" +
+                                           Cifrar("a|na") + "\nUserPassWord=" + Cifrar("x") + "\n");
   EXPECT_EQ(LanzamientoDesdeArchivo(),
             "@server=SRV1; @dbname= VENTAS; @usuario= ana; @Password= x; @ParametroAdicional=; @Caja=1;ombu@");
   FijarCarpeta("");

@@ -88,8 +88,8 @@ TEST_F(Conexiones, AdministratorFieldReadAsANumber) {
     std::optional<Variant> administrador;  // none: the user has no row
     bool esAdmin;
   } casos[] = {
-      {Variant("1"), true},   {Variant(" 1.00"), true}, {Variant(1), true},     {Variant("1.5"), false},
-      {Variant("2"), false},  {Variant("0"), false},    {Variant(""), false},   {Variant::Nulo(), false},
+      {Variant("1"), true},   {Variant(" 1.00"), true}, {Variant(1), true},   {Variant("1.5"), false},
+      {Variant("2"), false},  {Variant("0"), false},    {Variant(""), false}, {Variant::Nulo(), false},
       {Variant("si"), false}, {std::nullopt, false},
   };
   for (const Caso& c : casos) {
@@ -108,8 +108,8 @@ TEST_F(Conexiones, AdministratorFieldReadAsANumber) {
 
 TEST_F(Conexiones, AdministratorCheck) {
   grabacion->FijarTablas({"TA_USUARIOS"});
-  grabacion->Responder("FROM ta_usuarios", RespuestaGrabada::Filas({{"Administrador", tipo_ado::VarWChar}},
-                                                                   {{Variant(" 1.00")}}));
+  grabacion->Responder("FROM ta_usuarios",
+                       RespuestaGrabada::Filas({{"Administrador", tipo_ado::VarWChar}}, {{Variant(" 1.00")}}));
   db.gEsAdmin = false;
   db.OpenServerADODB(false, 3, "", true, true);
   EXPECT_TRUE(db.gEsAdmin);
@@ -149,8 +149,9 @@ TEST_F(Conexiones, AlreadyOpenWithProviderRecordsAsksTheOperatorFirst) {
   db.OpenServerADODB(false, 3, "", false, true);
   ASSERT_EQ(op->Mensajes().size(), 1u);
   EXPECT_EQ(op->Mensajes()[0].titulo, " Error de Conexion a Base de Datos");
-  EXPECT_EQ(op->Mensajes()[0].texto, " Estado de Sql: 08S01\rNumero de Error: -2147467259\rDescripcion: enlace caido"
-                                     "\rCodigo Nativo: 10054\r - Desea Intentarlo Nuevamente??? ");
+  EXPECT_EQ(op->Mensajes()[0].texto,
+            " Estado de Sql: 08S01\rNumero de Error: -2147467259\rDescripcion: enlace caido"
+            "\rCodigo Nativo: 10054\r - Desea Intentarlo Nuevamente??? ");
   EXPECT_FALSE(db.gOpenFlag);
   // Quietly, the same failure is closed and reopened once.
   op->Limpiar();

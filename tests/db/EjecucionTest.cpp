@@ -95,9 +95,8 @@ TEST_F(Ejecucion, OracleSplitter) {
   std::vector<std::string> llamadas;
   for (const std::string& l : grabacion->Llamadas())
     if (!l.starts_with("TiempoEspera") && !l.starts_with("Aislamiento")) llamadas.push_back(l);
-  EXPECT_EQ(llamadas, (std::vector<std::string>{"BeginTrans", "CREATE TABLE T (a int)",
-                                                "INSERT INTO T VALUES ('x')", "UPDATE \"T\" SET a=NVL(a,0)",
-                                                "CommitTrans"}));
+  EXPECT_EQ(llamadas, (std::vector<std::string>{"BeginTrans", "CREATE TABLE T (a int)", "INSERT INTO T VALUES ('x')",
+                                                "UPDATE \"T\" SET a=NVL(a,0)", "CommitTrans"}));
 }
 
 TEST_F(Ejecucion, OracleSplitsAtKeywordsInsideLiterals) {

@@ -112,8 +112,8 @@ TEST_F(Lecturas, DatosTablaReturnsTheFieldText) {
 }
 
 TEST_F(Lecturas, DatosTablaFailures) {
-  grabacion->Responder("FROM FALLA", RespuestaGrabada::Falla(ado::TablaInexistente, 208, "42S02",
-                                                            "Invalid object name 'FALLA'."));
+  grabacion->Responder("FROM FALLA",
+                       RespuestaGrabada::Falla(ado::TablaInexistente, 208, "42S02", "Invalid object name 'FALLA'."));
   // Ignoring errors: empty text, no dialog of the lookup's own (the
   // recordset opener still reports the failed statement).
   op->ResponderMensaje(3);
@@ -171,8 +171,8 @@ TEST_F(Lecturas, AbrirRecordsetOnOracleTranslatesButKeepsTheCallersText) {
 TEST_F(Lecturas, AbrirRecordsetReconnectsADroppedConnectionAsItWasConfigured) {
   db.gCnn->CommandTimeout = 360;
   db.gCnn->IsolationLevel = 256;
-  grabacion->Responder("FROM CAIDA", RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 10054, "08S01",
-                                                            "Communication link failure"), 1);
+  grabacion->Responder(
+      "FROM CAIDA", RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 10054, "08S01", "Communication link failure"), 1);
   Filas("FROM CAIDA", {{"a", tipo_ado::Integer}}, {{Variant(7)}});
   Recordset rs;
   db.AbrirRecordset("SELECT a FROM CAIDA", rs);
@@ -194,16 +194,17 @@ TEST_F(Lecturas, AbrirRecordsetReconnectsADroppedConnectionAsItWasConfigured) {
 }
 
 TEST_F(Lecturas, AbrirRecordsetAfterTwoFailedReconnectsShowsTheDialogAndLogsIt) {
-  grabacion->Responder("FROM CAIDA", RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 10054, "08S01",
-                                                            "Communication link failure"));
+  grabacion->Responder("FROM CAIDA",
+                       RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 10054, "08S01", "Communication link failure"));
   grabacion->falloAlAbrir =
       RespuestaGrabada::Falla(ado::ErrorNoEspecificado, 20009, "08S01", "Unable to connect").resultado;
   op->ResponderMensaje(3);
   Recordset rs;
   db.AbrirRecordset("SELECT a FROM CAIDA", rs);
   const auto llamadas = grabacion->Llamadas();
-  EXPECT_EQ(std::count_if(llamadas.begin(), llamadas.end(), [](const std::string& l) { return l.rfind("Abrir", 0) == 0; }),
-            2);
+  EXPECT_EQ(
+      std::count_if(llamadas.begin(), llamadas.end(), [](const std::string& l) { return l.rfind("Abrir", 0) == 0; }),
+      2);
   EXPECT_FALSE(db.gOpenFlag);
   ASSERT_EQ(op->Mensajes().size(), 1u);
   EXPECT_EQ(op->Mensajes()[0].texto, "Ha ocurrido el Siguiente Error (-2147467259) Communication link failure");
@@ -243,8 +244,9 @@ TEST_F(Lecturas, BuscaMaximoSkipsArticleCodesWithLeadingZero) {
   ASSERT_EQ(s.size(), 2u);
   EXPECT_EQ(s[1], "SELECT MAX(idarticulo) AS MAYOR FROM v_ma_articulos WHERE substring(ltrim(idarticulo),1,1)<>'0'");
   db.BuscaMaximo("V_MA_ARTICULOS", "idarticulo", 7, std::string("x=1"));
-  EXPECT_EQ(Ultima(), "SELECT MAX(idarticulo) AS MAYOR FROM V_MA_ARTICULOS WHERE x=1 and "
-                      "substring(ltrim(idarticulo),1,1)<>'0'");
+  EXPECT_EQ(Ultima(),
+            "SELECT MAX(idarticulo) AS MAYOR FROM V_MA_ARTICULOS WHERE x=1 and "
+            "substring(ltrim(idarticulo),1,1)<>'0'");
   // Other tables keep the value as found; type 7 returns it as read.
   EXPECT_EQ(db.BuscaMaximo("T", "c", 7).Texto(), " 0999");
 }

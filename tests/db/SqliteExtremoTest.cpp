@@ -68,8 +68,7 @@ class SqliteExtremo : public ::testing::Test {
 
 TEST_F(SqliteExtremo, OpensAndChecksTheAdministrator) {
   Abrir();
-  EXPECT_EQ(db.gConnString,
-            "PROVIDER=SQLOLEDB;Server=sqlite;Database =" + ruta + ";UId=admin;Pwd=;");
+  EXPECT_EQ(db.gConnString, "PROVIDER=SQLOLEDB;Server=sqlite;Database =" + ruta + ";UId=admin;Pwd=;");
   EXPECT_TRUE(db.gEsAdmin);
   db.gCnn->Close();
   db.gUsuario = "ana";
@@ -102,10 +101,11 @@ TEST_F(SqliteExtremo, ExistenceTestsAndFieldReads) {
 TEST_F(SqliteExtremo, JoinWithTopConcatenationAndIsnull) {
   Abrir();
   Recordset rs;
-  db.AbrirRecordset("SELECT TOP 2 c.codigo + ' - ' + z.descripcion AS rotulo, ISNULL(c.ciudad, 'S/C') AS ciudad "
-                    "FROM MA_CLIENTES c with(nolock) INNER JOIN MA_ZONAS z with(nolock) ON z.codigo = c.zona "
-                    "ORDER BY c.codigo",
-                    rs);
+  db.AbrirRecordset(
+      "SELECT TOP 2 c.codigo + ' - ' + z.descripcion AS rotulo, ISNULL(c.ciudad, 'S/C') AS ciudad "
+      "FROM MA_CLIENTES c with(nolock) INNER JOIN MA_ZONAS z with(nolock) ON z.codigo = c.zona "
+      "ORDER BY c.codigo",
+      rs);
   ASSERT_EQ(rs.State(), estado_objeto::Abierto);
   std::vector<std::string> filas;
   for (; !rs.Eof(); rs.MoveNext()) filas.push_back(rs.Valor("ROTULO").Texto() + "|" + rs.Fields(1L)->Value().Texto());
@@ -249,7 +249,8 @@ TEST_F(SqliteExtremo, UnaBaseEnUnaCarpetaLlamadaOracleSigueEnElDialectoDeSqlServ
   db.gDBName = enOracle;
   db.gUsuario = "oracle";
   Abrir();
-  EXPECT_EQ(db.ORACLE_Dicc("SELECT ISNULL(ciudad, '-') FROM MA_CLIENTES"), "SELECT ISNULL(ciudad, '-') FROM MA_CLIENTES");
+  EXPECT_EQ(db.ORACLE_Dicc("SELECT ISNULL(ciudad, '-') FROM MA_CLIENTES"),
+            "SELECT ISNULL(ciudad, '-') FROM MA_CLIENTES");
   Recordset rs;
   db.AbrirRecordset("SELECT ISNULL(ciudad, '-') AS C FROM MA_CLIENTES WHERE codigo = 'C1'", rs);
   ASSERT_EQ(rs.State(), estado_objeto::Abierto);

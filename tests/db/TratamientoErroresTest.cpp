@@ -26,7 +26,8 @@ class Tratamiento : public ::testing::Test {
     setenv("TEMP", carpeta.Ruta().c_str(), 1);
   }
   void TearDown() override {
-    if (temp_) setenv("TEMP", temp_->c_str(), 1); else unsetenv("TEMP");
+    if (temp_) setenv("TEMP", temp_->c_str(), 1);
+    else unsetenv("TEMP");
   }
   CarpetaPrueba carpeta;
   OperadorDePrueba op;
@@ -100,8 +101,9 @@ TEST_F(Tratamiento, GeneralTwinLogsInTheTemporaryFolder) {
   EXPECT_EQ(op->Mensajes()[1].estilo, 18);
   const std::string log = LeerArchivo(carpeta / "PXERR.LOG");
   const size_t corte = log.find("\r\n") + 2;
-  EXPECT_EQ(SinMomento(log.substr(0, corte)),
-            " Rutina: - Cfg Mensaje Ha ocurrido el Siguiente Error (53) Archivo no encontrado Respondi\xF3 : S\xED\r\n");
+  EXPECT_EQ(
+      SinMomento(log.substr(0, corte)),
+      " Rutina: - Cfg Mensaje Ha ocurrido el Siguiente Error (53) Archivo no encontrado Respondi\xF3 : S\xED\r\n");
   EXPECT_EQ(SinMomento(log.substr(corte)),
             " Rutina:  Mensaje Ha ocurrido el Siguiente Error (53) Otra vez Respondi\xF3 : Abortar\r\n");
   EXPECT_FALSE(Existe(carpeta / "db.log"));

@@ -108,7 +108,7 @@ TEST_F(BaseDemo, VentasDeTodosLosTiposEnElRangoConDevolucionesYProformas) {
   EXPECT_EQ(tipos, (std::set<std::string>{"TK", "TKFC", "FC", "ND", "NC", "NCFP", "FP"}));
   EXPECT_GT(devoluciones, 0);
   EXPECT_GT(proformas, 0);
-  EXPECT_GT(sinCliente, 0);   // final consumers and a deleted account
+  EXPECT_GT(sinCliente, 0);  // final consumers and a deleted account
   EXPECT_GT(sinVendedor, 0);
 }
 
@@ -118,7 +118,8 @@ TEST_F(BaseDemo, ComprobantesAnuladosSinCabeceraYConDescuentos) {
   EXPECT_EQ(resumen_.lineasVenta, 4000);
   EXPECT_GT(base.Numero(std::string("SELECT count(*) FROM MV_STOCK WHERE Anulado = 1 AND ") + ventas), 0);
   EXPECT_GT(base.Numero("SELECT count(*) FROM MV_STOCK s LEFT JOIN MV_CPTE c ON s.TC = c.TC"
-                        " AND s.IDCOMPROBANTE = c.IDCOMPROBANTE WHERE c.TC IS NULL"), 0);
+                        " AND s.IDCOMPROBANTE = c.IDCOMPROBANTE WHERE c.TC IS NULL"),
+            0);
   EXPECT_GT(base.Numero("SELECT count(*) FROM MV_CPTE WHERE PorcDescuento1 > 0"), 0);
   EXPECT_GT(base.Numero("SELECT count(*) FROM MV_CPTE WHERE PorcDescuento1 IS NULL"), 0);
   EXPECT_GT(base.Numero("SELECT count(*) FROM MV_STOCK WHERE DtoItem > 0"), 0);
@@ -126,14 +127,16 @@ TEST_F(BaseDemo, ComprobantesAnuladosSinCabeceraYConDescuentos) {
   EXPECT_GT(base.Numero("SELECT count(DISTINCT TC) FROM MV_STOCK WHERE TC IN ('CO','RE','AJ')"), 2);
   // Amounts are real numbers, so the query's divisions keep the cents.
   EXPECT_EQ(base.Numero("SELECT count(*) FROM MV_STOCK WHERE typeof(IMPORTE_S_IVA) <> 'real'"
-                        " OR typeof(Cantidad) <> 'real'"), 0);
+                        " OR typeof(Cantidad) <> 'real'"),
+            0);
 }
 
 TEST_F(BaseDemo, FechasIsoEnColumnasDatetimeDeLosUltimosDias) {
   EXPECT_EQ(base.Valor("SELECT min(FECHA) FROM MV_STOCK"), "2024-11-29 00:00:00");
   EXPECT_EQ(base.Valor("SELECT max(FECHA) FROM MV_STOCK"), "2024-12-08 00:00:00");
   EXPECT_EQ(base.Numero("SELECT count(*) FROM MV_STOCK WHERE FECHA NOT GLOB "
-                        "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'"), 0);
+                        "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'"),
+            0);
   for (const char* vista : {"V_MV_Stock", "V_MV_Cpte"})
     for (const auto& [nombre, tipo] : base.Columnas(std::string("SELECT FECHA FROM ") + vista))
       EXPECT_EQ(tipo, "datetime") << vista;
@@ -161,7 +164,8 @@ TEST_F(BaseDemo, StockSinNegativosConCerosYSinArticulosDeOtros) {
 TEST_F(BaseDemo, ClientesActivosConTodosLosCasosDelArchivo) {
   const long total = base.Numero("SELECT count(*) FROM VT_CLIENTES");
   const auto filas = base.Filas(std::string("SELECT Codigo, razon_social, numero_documento, provincia, iva,"
-                                            " dada_de_baja, calle FROM (") + kClientes + ")");
+                                            " dada_de_baja, calle FROM (") +
+                                kClientes + ")");
   EXPECT_EQ(total, 300);
   EXPECT_LT(long(filas.size()), total);  // deregistered and blocked ones are left out
   EXPECT_GT(long(filas.size()), total * 3 / 4);
@@ -210,8 +214,9 @@ TEST_F(BaseDemo, RutasConYSinVendedorYFrecuencia) {
 }
 
 TEST_F(BaseDemo, ElFiltroDeClientesUsaSuIndice) {
-  const auto plan = base.Filas("EXPLAIN QUERY PLAN SELECT * FROM VT_CLIENTES WHERE LTRIM(RTRIM(Codigo)) ='11201000007'"
-                               " LIMIT 1");
+  const auto plan = base.Filas(
+      "EXPLAIN QUERY PLAN SELECT * FROM VT_CLIENTES WHERE LTRIM(RTRIM(Codigo)) ='11201000007'"
+      " LIMIT 1");
   std::string texto;
   for (const auto& f : plan) texto += Texto(f, 3) + "\n";
   EXPECT_NE(texto.find("IX_MA_CLIENTES_CODIGO_RECORTADO"), std::string::npos) << texto;
@@ -259,7 +264,8 @@ TEST(GeneradorDemo, NoPisaUnArchivoSalvoQueSeLePida) {
   p.reemplazar = true;
   ASSERT_TRUE(demo::GenerarBaseDemo(archivo, p, nullptr, &error)) << error;
   EXPECT_EQ(BaseSqlite(archivo).Numero("SELECT count(*) FROM MV_STOCK WHERE TC = 'FC' OR TC = 'TK' OR TC = 'NC'"
-                                       " OR TC = 'FP' OR TC = 'ND' OR TC = 'TKFC' OR TC = 'NCFP'"), 100);
+                                       " OR TC = 'FP' OR TC = 'ND' OR TC = 'TKFC' OR TC = 'NCFP'"),
+            100);
   EXPECT_FALSE(Existe(archivo + ".generando"));
 }
 

@@ -22,8 +22,11 @@ int Ejecutar(const std::string& argumentos, const std::string& salida) {
 TEST(HerramientaDemo, CreaLaBaseConLaCarpetaDestinoRecortadaYConBarra) {
   CarpetaPrueba carpeta;
   const std::string archivo = carpeta / "demo.sqlite";
-  ASSERT_EQ(Ejecutar("'" + archivo + "' --lineas 500 --clientes 40 --articulos 10 --vendedores 3 --dias 3"
-                     " --paquete 7 --destino '  /srv/vorna  '", carpeta / "salida.txt"), 0)
+  ASSERT_EQ(Ejecutar("'" + archivo +
+                         "' --lineas 500 --clientes 40 --articulos 10 --vendedores 3 --dias 3"
+                         " --paquete 7 --destino '  /srv/vorna  '",
+                     carpeta / "salida.txt"),
+            0)
       << LeerArchivo(carpeta / "salida.txt");
   EXPECT_NE(LeerArchivo(carpeta / "salida.txt").find("500"), std::string::npos);
   BaseSqlite base(archivo);

@@ -59,8 +59,9 @@ TEST(LectoresJson, LectoresDeColeccionRechazanOtroComienzo) {
   EXPECT_EQ(JSON::LeerObjeto("x: abcdefghijklmnopqrstuvwxyz", p), Obj({}));
   p = 1;
   EXPECT_EQ(JSON::LeerLista("  abcdefghijklmnopqrstuvwxyz", p), Lis({}));
-  EXPECT_EQ(JSON::ErroresJson(), "Invalid Object at position 1 : x: abcdefghijklmnopqrstuvwxyz\r\n"
-                                 "Invalid Array at position 3 : abcdefghijklmnopqrst\r\n");
+  EXPECT_EQ(JSON::ErroresJson(),
+            "Invalid Object at position 1 : x: abcdefghijklmnopqrstuvwxyz\r\n"
+            "Invalid Array at position 3 : abcdefghijklmnopqrst\r\n");
 }
 
 TEST(LectoresJson, ConversionFallidaLlegaAlLlamador) {

@@ -61,8 +61,8 @@ TEST(RobustezJson, BytesCambiadosAlAzarVuelven) {
 
 TEST(RobustezJson, AnidamientoProfundoSeInformaSinAgotarLaPila) {
   const int limite = JSON::LectorJson::ProfundidadMaxima;
-  const std::string esperado = "Nesting deeper than " + std::to_string(limite) + " levels at position " +
-                               std::to_string(limite + 1) + " : ";
+  const std::string esperado =
+      "Nesting deeper than " + std::to_string(limite) + " levels at position " + std::to_string(limite + 1) + " : ";
   for (const std::string& apertura : {std::string("["), std::string("{a:"), std::string("[{'k':")}) {
     std::string s;
     for (int i = 0; i < 100000; ++i) s += apertura;
@@ -91,9 +91,23 @@ TEST(RobustezJson, MuchosErroresNoLlenanLaMemoria) {
 TEST(RobustezJson, EntradasExtremas) {
   const std::string casos[] = {
       std::string("[\"") + std::string(100000, '\\'),
-      "[\"\\u", "[\"\\ud800\\u", "['\\", "{'a", "{\"a\"", "[/*", "[//", "{:", "{::::}",
-      std::string("[\0]", 3), std::string("{a\0:1}", 6), "\xff\xfe[1]", "[\xc3]", "[1e99999999999999999999]",
-      std::string(100000, '}'), std::string(100000, '/'), std::string(50000, '(') + "[1]",
+      "[\"\\u",
+      "[\"\\ud800\\u",
+      "['\\",
+      "{'a",
+      "{\"a\"",
+      "[/*",
+      "[//",
+      "{:",
+      "{::::}",
+      std::string("[\0]", 3),
+      std::string("{a\0:1}", 6),
+      "\xff\xfe[1]",
+      "[\xc3]",
+      "[1e99999999999999999999]",
+      std::string(100000, '}'),
+      std::string(100000, '/'),
+      std::string(50000, '(') + "[1]",
   };
   for (const auto& c : casos) DebeVolver(c);
 }

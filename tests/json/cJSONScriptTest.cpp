@@ -40,9 +40,10 @@ std::string Anidado(int niveles, const std::string& interior) {
 }  // namespace
 
 TEST_F(JSONScript, ElGuionDeEjemploProduceSuTexto) {
-  Salidas({{"['Hello ', {set: {name: 'x', value: '7'}}, {if: {value1: {get: {name: 'x'}}, value2: '5', "
-            "type: 'gt', true: 'big', false: 'small'}}, {price: {a: 1, b: 2}}, {tag: 'x'}]",
-            "Hello big<%PRICE(1,2)%><%TAG(x)%>"}});
+  Salidas(
+      {{"['Hello ', {set: {name: 'x', value: '7'}}, {if: {value1: {get: {name: 'x'}}, value2: '5', "
+        "type: 'gt', true: 'big', false: 'small'}}, {price: {a: 1, b: 2}}, {tag: 'x'}]",
+        "Hello big<%PRICE(1,2)%><%TAG(x)%>"}});
   EXPECT_TRUE(op->Mostrados().empty());
 }
 
@@ -64,10 +65,9 @@ TEST_F(JSONScript, ComparacionesDeIf) {
     const char* tipo;
     bool cierto;
   } casos[] = {
-      {"ABC", "abc", "eq", true}, {"ABC", "abd", "EQ", false}, {"b", "a", "gt", true},
-      {"B", "a", "gt", false},    {"a", "b", "lt", true},      {"a", "a", "gte", true},
-      {"a", "a", "lte", true},    {"b", "a", "lte", false},    {"a", "a", "igual", false},
-      {"10", "9", "gt", false},   {"a", "a", "", false},
+      {"ABC", "abc", "eq", true}, {"ABC", "abd", "EQ", false}, {"b", "a", "gt", true},  {"B", "a", "gt", false},
+      {"a", "b", "lt", true},     {"a", "a", "gte", true},     {"a", "a", "lte", true}, {"b", "a", "lte", false},
+      {"a", "a", "igual", false}, {"10", "9", "gt", false},    {"a", "a", "", false},
   };
   for (const auto& c : casos) {
     cJSONScript s;

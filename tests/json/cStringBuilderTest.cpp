@@ -120,15 +120,11 @@ TEST(cStringBuilder, BuscaDentroDelContenido) {
     ModoComparacion modo;
     long esperado;
   } casos[] = {
-      {"c", 1, ModoComparacion::Binario, 3},
-      {"c", 4, ModoComparacion::Binario, 9},   // the last character
-      {"C", 0, ModoComparacion::Binario, 6},   // below 1 searches from 1
-      {"C", -5, ModoComparacion::Binario, 6},
-      {"abc", 2, ModoComparacion::Texto, 4},
-      {"abc", 2, ModoComparacion::Binario, 7},
-      {"cx", 1, ModoComparacion::Binario, 0},  // would reach past the content
-      {"c", 10, ModoComparacion::Binario, 0},
-      {"zz", 1, ModoComparacion::Texto, 0},
+      {"c", 1, ModoComparacion::Binario, 3},   {"c", 4, ModoComparacion::Binario, 9},  // the last character
+      {"C", 0, ModoComparacion::Binario, 6},                                           // below 1 searches from 1
+      {"C", -5, ModoComparacion::Binario, 6},  {"abc", 2, ModoComparacion::Texto, 4},
+      {"abc", 2, ModoComparacion::Binario, 7}, {"cx", 1, ModoComparacion::Binario, 0},  // would reach past the content
+      {"c", 10, ModoComparacion::Binario, 0},  {"zz", 1, ModoComparacion::Texto, 0},
   };
   for (const auto& c : casos)
     EXPECT_EQ(sb.Find(c.buscado, c.desde, c.modo), c.esperado) << c.buscado << " desde " << c.desde;

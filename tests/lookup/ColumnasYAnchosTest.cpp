@@ -23,11 +23,11 @@ TEST(ColumnasConsulta, LetrasDeCadaCampo) {
     int letras;
   };
   const Caso casos[] = {
-      {tipo_ado::VarChar, 200, false, "", 60},  {tipo_ado::VarChar, 200, false, "@10", 70},
+      {tipo_ado::VarChar, 200, false, "", 60},   {tipo_ado::VarChar, 200, false, "@10", 70},
       {tipo_ado::VarChar, 25, false, "@10", 35}, {tipo_ado::VarChar, 25, true, "@10", 25},
-      {tipo_ado::VarChar, 59, false, "", 59},   {tipo_ado::Currency, 8, false, "", 12},
-      {tipo_ado::Numeric, 18, false, "", 12},   {tipo_ado::Numeric, 19, true, "@10", 12},
-      {tipo_ado::Integer, 4, false, "", 4},     {tipo_ado::VarWChar, 0, false, "", 10},
+      {tipo_ado::VarChar, 59, false, "", 59},    {tipo_ado::Currency, 8, false, "", 12},
+      {tipo_ado::Numeric, 18, false, "", 12},    {tipo_ado::Numeric, 19, true, "@10", 12},
+      {tipo_ado::Integer, 4, false, "", 4},      {tipo_ado::VarWChar, 0, false, "", 10},
   };
   for (const Caso& c : casos)
     EXPECT_EQ(columnas::Letras(Campo(CampoInfo{"X", c.tipo, c.tamano}), c.articulos, c.valoresDefault), c.letras)
@@ -51,7 +51,7 @@ TEST(GeometriaConsulta, CajasSobreSusColumnasYBarraDeDesplazamiento) {
     long maximo;
     double anchoVentana;
   };
-  const Caso casos[] = {{9640, 6288, 10280},  // pane 10000
+  const Caso casos[] = {{9640, 6288, 10280},    // pane 10000
                         {39640, 32700, 14880},  // pane 40000; the window stops at the screen
                         {14640, 9288, 14880},   // list + 360 reaches the screen width exactly
                         {14639.6, 9288, 15279.6}};
@@ -130,8 +130,8 @@ TEST_F(AnchosLista, SinArchivoNoSeGrabaNadaSalvoQueSeLoPida) {
 }
 
 TEST_F(AnchosLista, SeLeenLosAnchosDeSuTablaYUnaLineaPosteriorManda) {
-  EscribirArchivo(ruta,
-                  "\"OTRA\",\"1|1|1|\"\r\n\"vt_clientes\",\"1000|2000|3000|\"\r\n\"VT_CLIENTES\",\"1100|2100|3100|\"\r\n");
+  EscribirArchivo(
+      ruta, "\"OTRA\",\"1|1|1|\"\r\n\"vt_clientes\",\"1000|2000|3000|\"\r\n\"VT_CLIENTES\",\"1100|2100|3100|\"\r\n");
   Cargar();
   EXPECT_EQ(Anchos(), (std::vector<double>{1100, 2100, 3100}));
   EXPECT_DOUBLE_EQ(m.Geometria().cajas[2].izquierda, 3200);

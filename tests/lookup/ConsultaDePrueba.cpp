@@ -11,12 +11,10 @@ struct Articulo {
 };
 // In DESCRIPCION order the seventh is the first to start with CAFE.
 const Articulo kFilas[] = {
-    {"1", "ACEITE GIRASOL 1L", 0, 10, 25},   {"2", "ARROZ LARGO FINO", 0, 0, 4},
-    {"3", "AZUCAR 1KG", 0, 20, 5},           {"4", "BIZCOCHOS DULCES", 0, 0, 0},
-    {"5", "CACAO AMARGO", 0, 5, 5},          {"6", "CAF INSTANTANEO X", 1, 0, 0},
-    {"7", "CALDO DE VERDURAS", 0, 0, 9},     {"8", "CAFE MOLIDO 500G", 0, 8, 12},
-    {"9", "CAFE TOSTADO", 0, 0, 1},          {"10", "CAFE'S O'HIGGINS", 0, 0, 3},
-    {"11", "CANELA EN RAMA", 0, 0, 2},       {"12", "YERBA MATE", 0, 30, 40},
+    {"1", "ACEITE GIRASOL 1L", 0, 10, 25}, {"2", "ARROZ LARGO FINO", 0, 0, 4},  {"3", "AZUCAR 1KG", 0, 20, 5},
+    {"4", "BIZCOCHOS DULCES", 0, 0, 0},    {"5", "CACAO AMARGO", 0, 5, 5},      {"6", "CAF INSTANTANEO X", 1, 0, 0},
+    {"7", "CALDO DE VERDURAS", 0, 0, 9},   {"8", "CAFE MOLIDO 500G", 0, 8, 12}, {"9", "CAFE TOSTADO", 0, 0, 1},
+    {"10", "CAFE'S O'HIGGINS", 0, 0, 3},   {"11", "CANELA EN RAMA", 0, 0, 2},   {"12", "YERBA MATE", 0, 30, 40},
     {"13", "BOLSAS X10", 0, 0, 100},
 };
 
@@ -27,9 +25,9 @@ std::string Comillas(std::string s) {
 }  // namespace
 
 std::vector<std::string> DescripcionesArticulos() {
-  return {"ACEITE GIRASOL 1L", "ARROZ LARGO FINO",  "AZUCAR 1KG",     "BIZCOCHOS DULCES", "BOLSAS X10",
-          "CACAO AMARGO",      "CAFE MOLIDO 500G",  "CAFE TOSTADO",   "CAFE'S O'HIGGINS", "CALDO DE VERDURAS",
-          "CANELA EN RAMA",    "YERBA MATE"};
+  return {"ACEITE GIRASOL 1L", "ARROZ LARGO FINO",  "AZUCAR 1KG",       "BIZCOCHOS DULCES",
+          "BOLSAS X10",        "CACAO AMARGO",      "CAFE MOLIDO 500G", "CAFE TOSTADO",
+          "CAFE'S O'HIGGINS",  "CALDO DE VERDURAS", "CANELA EN RAMA",   "YERBA MATE"};
 }
 
 void ConsultaDePrueba::SetUp() {

@@ -21,8 +21,8 @@ class ServicioConsultasTest : public ConsultaDePrueba {
     ASSERT_TRUE(s.CrearMascarasConsultas());
     // The list window as an operator who looks at it and accepts.
     s.MostrarLista = [this](Lib_FrmCons3Modelo& m) {
-      visto = Visto{m.SQL, m.OrdenarPorLwv, m.FiltroInicial, m.CampoBusqueda, m.CampoDevuelto, m.CheckBoxes,
-                    m.UsaCantidades, m.gConnString, m.CmpsDevueltos};
+      visto = Visto{m.SQL,        m.OrdenarPorLwv, m.FiltroInicial, m.CampoBusqueda, m.CampoDevuelto,
+                    m.CheckBoxes, m.UsaCantidades, m.gConnString,   m.CmpsDevueltos};
       ++ventanas;
       if (accion) accion(m);
     };
@@ -71,8 +71,8 @@ TEST_F(ServicioConsultasTest, SentenciasDeLasDefinicionesPredeterminadas) {
       {"vt_clientes", "", "ZONA = 3",
        "SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES WHERE ZONA = 3 ORDER BY RAZON_SOCIAL",
        "RAZON_SOCIAL"},
-      {"V_TA_VENDEDORES", "IDVENDEDOR", "", "SELECT TOP 1000 NOMBRE,IDVENDEDOR FROM V_TA_VENDEDORES ORDER BY IDVENDEDOR",
-       "IDVENDEDOR"},
+      {"V_TA_VENDEDORES", "IDVENDEDOR", "",
+       "SELECT TOP 1000 NOMBRE,IDVENDEDOR FROM V_TA_VENDEDORES ORDER BY IDVENDEDOR", "IDVENDEDOR"},
       {"VT_PROVEEDORES", "", "   ",
        "SELECT TOP 1000 RAZON_SOCIAL,CODIGO FROM VT_PROVEEDORES WHERE Dada_De_Baja = 0 ORDER BY RAZON_SOCIAL",
        "RAZON_SOCIAL"},
@@ -92,7 +92,9 @@ TEST_F(ServicioConsultasTest, ElLimiteDeFilasSaleDeLaConfiguracion) {
     const char* valor;  // nullptr: no key
     const char* inicio;
   };
-  const Caso casos[] = {{nullptr, "SELECT TOP 1000 "}, {"250", "SELECT TOP 250 "}, {"muchas", "SELECT TOP 1000 "},
+  const Caso casos[] = {{nullptr, "SELECT TOP 1000 "},
+                        {"250", "SELECT TOP 250 "},
+                        {"muchas", "SELECT TOP 1000 "},
                         {"0", "SELECT TOP 1000 "}};
   for (const Caso& c : casos) {
     Ejecutar("DELETE FROM TA_CONFIGURACION");
@@ -264,8 +266,7 @@ TEST_F(ServicioConsultasTest, ElArbolRecibeLaSentenciaYElCampoDevuelto) {
   ColeccionTextos cmps = NuevaListaTextos();
   cmps->push_back("X");
   std::string campoBusqueda;
-  s.ConsultaSearch("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO", cmps, "", campoBusqueda, "", "",
-                   true);
+  s.ConsultaSearch("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO", cmps, "", campoBusqueda, "", "", true);
   EXPECT_EQ(ventanas, 0);
   EXPECT_EQ(sqlArbol, "SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO");
   EXPECT_EQ(campoArbol, "CODIGO");

@@ -70,11 +70,11 @@ TEST_F(ModeloLista, BuscarMientrasSeEscribe) {
     const char* elegida;
   };
   const Caso casos[] = {
-      {0, "caf", "CAFE MOLIDO 500G"},   {0, "cafe t", "CAFE TOSTADO"},
-      {0, "CAFX", "CAFE TOSTADO"},      // no row: the selection stays
-      {0, "  bol ", "BOLSAS X10"},      // the box's text is trimmed
-      {1, "1", "ACEITE GIRASOL 1L"},    {1, "13", "BOLSAS X10"},
-      {0, "", "ACEITE GIRASOL 1L"},     // every row starts with nothing
+      {0, "caf", "CAFE MOLIDO 500G"}, {0, "cafe t", "CAFE TOSTADO"},
+      {0, "CAFX", "CAFE TOSTADO"},  // no row: the selection stays
+      {0, "  bol ", "BOLSAS X10"},  // the box's text is trimmed
+      {1, "1", "ACEITE GIRASOL 1L"},  {1, "13", "BOLSAS X10"},
+      {0, "", "ACEITE GIRASOL 1L"},  // every row starts with nothing
   };
   for (const Caso& c : casos) {
     m.CmbSearch_Escribir(int16_t(c.caja), c.texto);
@@ -92,27 +92,40 @@ TEST_F(ModeloLista, TextosDelFiltroF5) {
     std::string base;
   };
   const Caso casos[] = {
-      {articulos, {"DESCRIPCION", "CA*E", false},
+      {articulos,
+       {"DESCRIPCION", "CA*E", false},
        "SELECT TOP 1000 DESCRIPCION,IDARTICULO FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0  and DESCRIPCION like "
        "'CA%E%' ORDER BY DESCRIPCION ",
        "SELECT TOP 1000 DESCRIPCION,IDARTICULO FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0 "},
-      {articulos, {"DESCRIPCION", "CAFE MOLIDO", true},
+      {articulos,
+       {"DESCRIPCION", "CAFE MOLIDO", true},
        "SELECT TOP 1000 DESCRIPCION,IDARTICULO FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0  and DESCRIPCION like "
        "'%CAFE%MOLIDO%' ORDER BY DESCRIPCION ",
        "SELECT TOP 1000 DESCRIPCION,IDARTICULO FROM V_MA_ARTICULOS WHERE SUSPENDIDO = 0 "},
-      {"select codigo, nombre from T ", {"nombre", "PE", false}, "select codigo, nombre from T  where nombre like 'PE%' ",
+      {"select codigo, nombre from T ",
+       {"nombre", "PE", false},
+       "select codigo, nombre from T  where nombre like 'PE%' ",
        "select codigo, nombre from T "},
-      {"SELECT A, COUNT(*) FROM T GROUP BY A ORDER BY A ", {"A", "X", false},
-       "SELECT A, COUNT(*) FROM T  where A like 'X%' GROUP BY A ORDER BY A ", "SELECT A, COUNT(*) FROM T "},
-      {"SELECT v_ma_articulos.Descripcion FROM v_ma_articulos order by 1 ", {"Descripcion", "A", false},
+      {"SELECT A, COUNT(*) FROM T GROUP BY A ORDER BY A ",
+       {"A", "X", false},
+       "SELECT A, COUNT(*) FROM T  where A like 'X%' GROUP BY A ORDER BY A ",
+       "SELECT A, COUNT(*) FROM T "},
+      {"SELECT v_ma_articulos.Descripcion FROM v_ma_articulos order by 1 ",
+       {"Descripcion", "A", false},
        "SELECT v_ma_articulos.Descripcion FROM v_ma_articulos  where v_ma_articulos.Descripcion like 'A%' order by 1 ",
        "SELECT v_ma_articulos.Descripcion FROM v_ma_articulos "},
-      {"SELECT stk_ma_articulos.Stock FROM stk_ma_articulos ", {"Stock", "1", false},
+      {"SELECT stk_ma_articulos.Stock FROM stk_ma_articulos ",
+       {"Stock", "1", false},
        "SELECT stk_ma_articulos.Stock FROM stk_ma_articulos  where stk_ma_articulos.Stock like '1%' ",
        "SELECT stk_ma_articulos.Stock FROM stk_ma_articulos "},
       // The operator's apostrophes are doubled: the literal stays whole.
-      {"SELECT N FROM T ", {"N", "O'HIGGINS", false}, "SELECT N FROM T  where N like 'O''HIGGINS%' ", "SELECT N FROM T "},
-      {"SELECT N FROM T ", {"N", "D'ALES SA", true}, "SELECT N FROM T  where N like '%D''ALES%SA%' ",
+      {"SELECT N FROM T ",
+       {"N", "O'HIGGINS", false},
+       "SELECT N FROM T  where N like 'O''HIGGINS%' ",
+       "SELECT N FROM T "},
+      {"SELECT N FROM T ",
+       {"N", "D'ALES SA", true},
+       "SELECT N FROM T  where N like '%D''ALES%SA%' ",
        "SELECT N FROM T "},
   };
   for (const Caso& c : casos) {
@@ -328,8 +341,9 @@ TEST_F(ModeloLista, ColoresDeStockDeLasFilasDeArticulos) {
   m.StkNivel2 = Variant(2);
   m.StkNivel3 = Variant(3);
   m.StkNivel4 = Variant(4);
-  Cargar("SELECT DESCRIPCION, PUNTOPEDIDO, Stock FROM V_MA_ARTICULOS WHERE IDARTICULO IN ('1','2','3','4','5') "
-         "ORDER BY DESCRIPCION");
+  Cargar(
+      "SELECT DESCRIPCION, PUNTOPEDIDO, Stock FROM V_MA_ARTICULOS WHERE IDARTICULO IN ('1','2','3','4','5') "
+      "ORDER BY DESCRIPCION");
   std::vector<std::string> colores;
   for (size_t p = 0; p < m.Filas().Cantidad(); ++p) colores.push_back(m.ColorDeFila(m.Filas().EnPosicion(p)).Texto());
   // P 10 S 25; P 0 S 4; P 20 S 5; P 0 S 0; P 5 S 5.

@@ -38,9 +38,9 @@ TEST_F(CrearMascaras, SinArchivoQuedanLasOnceDefinicionesEnSuOrden) {
   ASSERT_TRUE(s.CrearMascarasConsultas());
   const std::string bytes = LeerArchivo(s.gRutaMascaraConsultas);
   ASSERT_EQ(bytes.size(), 11u * 1202u);
-  const char* tablas[] = {"V_MA_ARTICULOS",      "VT_CLIENTES", "VT_PROVEEDORES", "MA_CONTACTOS",
-                          "V_TA_VENDEDORES",     "V_TA_TECNICOS", "V_MA_MANTENIMIENTOS", "MA_CUENTAS",
-                          "V_TA_Tareas",         "V_TA_UnidadNegocio", "V_TA_DEPOSITO"};
+  const char* tablas[] = {"V_MA_ARTICULOS",  "VT_CLIENTES",        "VT_PROVEEDORES",      "MA_CONTACTOS",
+                          "V_TA_VENDEDORES", "V_TA_TECNICOS",      "V_MA_MANTENIMIENTOS", "MA_CUENTAS",
+                          "V_TA_Tareas",     "V_TA_UnidadNegocio", "V_TA_DEPOSITO"};
   const auto leidas = mascaras::Leer(s.gRutaMascaraConsultas);
   ASSERT_EQ(leidas.size(), 11u);
   for (size_t i = 0; i < 11; ++i) {

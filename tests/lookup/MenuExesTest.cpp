@@ -43,10 +43,8 @@ TEST_F(Lanzador, ProgramaDeCadaOpcion) {
     std::string programa;
   };
   const Caso casos[] = {
-      {"SHELL:V_MA_CLIENTES", app + "V_MA_CLIENTES"},
-      {"shell:V_TA_TABLAS", app + "V_TA_TABLAS"},
-      {"V_TA_TABLAS", app + "V_TA_TABLAS"},
-      {"SHELL:D:\\PROG\\X.EXE", "D:\\PROG\\X.EXE"},
+      {"SHELL:V_MA_CLIENTES", app + "V_MA_CLIENTES"}, {"shell:V_TA_TABLAS", app + "V_TA_TABLAS"},
+      {"V_TA_TABLAS", app + "V_TA_TABLAS"},           {"SHELL:D:\\PROG\\X.EXE", "D:\\PROG\\X.EXE"},
       {"SHELL:/opt/prog/x", "/opt/prog/x"},
   };
   for (const Caso& c : casos) EXPECT_EQ(ProgramaMenuExes(c.opcion), c.programa) << c.opcion;
@@ -104,8 +102,9 @@ TEST_F(Lanzador, UnProgramaQueNoExistePasaPorElDialogoDeErrores) {
 
 // "N&uevo" of the list window starts the program that maintains the table's records.
 TEST_F(Lanzador, NuevoIniciaElProgramaDeLaTabla) {
-  Ejecutar("CREATE TABLE V_TA_RUBROS (CODIGO varchar(4), DESCRIPCION varchar(40));"
-           "CREATE TABLE V_TA_VENDEDORES_X (CODIGO varchar(4))");
+  Ejecutar(
+      "CREATE TABLE V_TA_RUBROS (CODIGO varchar(4), DESCRIPCION varchar(40));"
+      "CREATE TABLE V_TA_VENDEDORES_X (CODIGO varchar(4))");
   struct Caso {
     const char* sql;
     const char* programa;

@@ -99,8 +99,7 @@ TEST_F(ActualizarDato, BlankStatementsSendNothing) {
 }
 
 TEST_F(ActualizarDato, AcceptedDuplicateRollsBackQuietlyAndIsRecorded) {
-  Correr({"INSERT INTO TA_USUARIOS (Nombre) VALUES ('luis')", "INSERT INTO TA_USUARIOS (Nombre) VALUES ('ana')"},
-         true);
+  Correr({"INSERT INTO TA_USUARIOS (Nombre) VALUES ('luis')", "INSERT INTO TA_USUARIOS (Nombre) VALUES ('ana')"}, true);
   EXPECT_TRUE(fallo);
   EXPECT_EQ(codigo, 2627);
   EXPECT_FALSE(mensaje.empty());
@@ -167,8 +166,8 @@ TEST_F(ActualizarDatoSentencias, BatchCommitAndRollbackTexts) {
   int32_t codigo = 0;
   std::string script, mensaje;
   GActualizarDatoScript({"", "INSERT INTO T (A) VALUES (1)", ""}, fallo, codigo, false, false, script, mensaje, true);
-  EXPECT_EQ(Sentencias(), (std::vector<std::string>{"BEGIN TRANSACTION \r\r\rINSERT INTO T (A) VALUES (1)\r",
-                                                    "COMMIT TRANSACTION"}));
+  EXPECT_EQ(Sentencias(),
+            (std::vector<std::string>{"BEGIN TRANSACTION \r\r\rINSERT INTO T (A) VALUES (1)\r", "COMMIT TRANSACTION"}));
   grabacion->Limpiar();
   RespuestaGrabada dos = RespuestaGrabada::Falla(ado::ViolacionIntegridad, 547, "23000", "primero");
   dos.resultado.errores.push_back({"01000", ado::ViolacionIntegridad, "segundo", 3621, "srv"});
@@ -196,8 +195,8 @@ TEST_F(ActualizarDatoSentencias, ErrorLinesLeaveOutTheLastOfSeveral) {
     int errores;
     const char* mensaje;
   };
-  for (const Caso& c : {Caso{1, "547 : primero\r\n"}, Caso{2, "547 : primero\r\n"},
-                        Caso{3, "547 : primero\r\n3621 : segundo\r\n"}}) {
+  for (const Caso& c :
+       {Caso{1, "547 : primero\r\n"}, Caso{2, "547 : primero\r\n"}, Caso{3, "547 : primero\r\n3621 : segundo\r\n"}}) {
     RespuestaGrabada falla = RespuestaGrabada::Falla(ado::ViolacionIntegridad, 547, "23000", "primero");
     if (c.errores > 1) falla.resultado.errores.push_back({"01000", ado::ViolacionIntegridad, "segundo", 3621, "srv"});
     if (c.errores > 2) falla.resultado.errores.push_back({"01000", ado::ViolacionIntegridad, "tercero", 3902, "srv"});

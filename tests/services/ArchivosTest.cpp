@@ -29,8 +29,8 @@ TEST(Archivos, ExisteArchivoOnlyForReadableFiles) {
 
 TEST(Archivos, CopiesEverySizeByteForByte) {
   CarpetaPrueba dir;
-  for (size_t largo : {size_t(0), size_t(1), size_t(16384), size_t(32767), size_t(32768), size_t(70000),
-                       size_t(3 * 32768 + 5)}) {
+  for (size_t largo :
+       {size_t(0), size_t(1), size_t(16384), size_t(32767), size_t(32768), size_t(70000), size_t(3 * 32768 + 5)}) {
     const std::string datos = Bytes(largo);
     EscribirArchivo(dir / "origen.bin", datos);
     EscribirArchivo(dir / "destino.bin", std::string(100000, 'z'));
@@ -82,7 +82,8 @@ TEST(Archivos, AbrirDocumentoHandsThePathToTheOpener) {
   AbrirDocumento(documento, true);
   setenv("PATH", previo.c_str(), 1);
   // Generous: only to prove that the opener ran.
-  for (int i = 0; i < 1200 && !Existe(dir / "abierto.txt"); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  for (int i = 0; i < 1200 && !Existe(dir / "abierto.txt"); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_EQ(LeerArchivo(dir / "abierto.txt"), documento);
 }
 

@@ -80,8 +80,9 @@ TEST_F(Configuracion, BeforeTheConnectionOpensNothingIsRead) {
 
 TEST_F(Configuracion, StatisticsTwinReadsAndWritesItsOwnDatabase) {
   const std::string estadisticas = carpeta / "estadisticas.sqlite";
-  EjecutarSqlite(estadisticas, "CREATE TABLE TA_CONFIGURACION (CLAVE varchar(100) PRIMARY KEY, VALOR varchar(500), "
-                               "VALORAUX varchar(500), GRUPO varchar(50), POLITICANEGOCIO bit NOT NULL DEFAULT 0)");
+  EjecutarSqlite(estadisticas,
+                 "CREATE TABLE TA_CONFIGURACION (CLAVE varchar(100) PRIMARY KEY, VALOR varchar(500), "
+                 "VALORAUX varchar(500), GRUPO varchar(50), POLITICANEGOCIO bit NOT NULL DEFAULT 0)");
   DB_Dll& px = DBEstadisticas();
   px.gServidor = "sqlite";
   px.gDBName = estadisticas;
@@ -113,10 +114,11 @@ TEST_F(ConfiguracionSentencias, ReadingStatementTexts) {
   Cfg(" Nro_Paquete ");
   Cfg("[Fecha Hasta]");
   Cfg("O'X");
-  EXPECT_EQ(Sentencias(), (std::vector<std::string>{
-                              "SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = 'Nro_Paquete'",
-                              "SELECT VALOR, VALORAUX FROM TA_CONFIGURACION WITH(NOLOCK)  WHERE CLAVE = '[FECHA HASTA]'",
-                              "SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = 'O''X'"}));
+  EXPECT_EQ(Sentencias(),
+            (std::vector<std::string>{
+                "SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = 'Nro_Paquete'",
+                "SELECT VALOR, VALORAUX FROM TA_CONFIGURACION WITH(NOLOCK)  WHERE CLAVE = '[FECHA HASTA]'",
+                "SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = 'O''X'"}));
 }
 
 TEST_F(ConfiguracionSentencias, WritingLooksTheRowUpInTheTableInUse) {

@@ -52,8 +52,9 @@ void Editar(ModeloVentana& v) {
 class EstadoVentana : public ConBaseSqlite {
  protected:
   Filas Guardadas() {
-    return Consultar("SELECT FORMULARIO, USUARIO, TIPOOBJETO, NOMBRE, PROPIEDAD, DATAFIELD, VALOR FROM TA_CONFIG_FORM "
-                     "ORDER BY id");
+    return Consultar(
+        "SELECT FORMULARIO, USUARIO, TIPOOBJETO, NOMBRE, PROPIEDAD, DATAFIELD, VALOR FROM TA_CONFIG_FORM "
+        "ORDER BY id");
   }
 };
 
@@ -62,15 +63,16 @@ TEST_F(EstadoVentana, SavedRowsFollowTheControlKinds) {
   Disenar(v);
   Editar(v);
   GuardarEstadoVentana(v);
-  EXPECT_EQ(Guardadas(), (Filas{
-                             {"frmInterfaceVorna", "ana", "TextBox", "TxtFields", "Text", "Destino", "  /srv/otra carpeta  "},
-                             {"frmInterfaceVorna", "ana", "CheckBox", "chkVTA", "Value", "VTA", "1"},
-                             {"frmInterfaceVorna", "ana", "CheckBox", "chkDatos", "Value", "2", "2"},
-                             {"frmInterfaceVorna", "ana", "OptionButton", "optModo", "Value", "1", "Verdadero"},
-                             {"frmInterfaceVorna", "ana", "OptionButton", "optSolo", "Value", "optSolo", "Verdadero"},
-                             {"frmInterfaceVorna", "ana", "ComboBox", "CboFormato", "ListIndex", "Formato", "2"},
-                             {"frmInterfaceVorna", "ana", "ComboBox", "CboPlantilla", "ListIndex", "", "1"},
-                         }))
+  EXPECT_EQ(Guardadas(),
+            (Filas{
+                {"frmInterfaceVorna", "ana", "TextBox", "TxtFields", "Text", "Destino", "  /srv/otra carpeta  "},
+                {"frmInterfaceVorna", "ana", "CheckBox", "chkVTA", "Value", "VTA", "1"},
+                {"frmInterfaceVorna", "ana", "CheckBox", "chkDatos", "Value", "2", "2"},
+                {"frmInterfaceVorna", "ana", "OptionButton", "optModo", "Value", "1", "Verdadero"},
+                {"frmInterfaceVorna", "ana", "OptionButton", "optSolo", "Value", "optSolo", "Verdadero"},
+                {"frmInterfaceVorna", "ana", "ComboBox", "CboFormato", "ListIndex", "Formato", "2"},
+                {"frmInterfaceVorna", "ana", "ComboBox", "CboPlantilla", "ListIndex", "", "1"},
+            }))
       << "TxtFields(0) bound to Codigo holds the record key and is never saved";
 }
 
@@ -127,8 +129,8 @@ TEST_F(EstadoVentana, RestoringNotifiesTheWindow) {
   std::vector<std::string> avisados;
   w.AlCambiar([&](const ControlVentana& c) { avisados.push_back(c.nombre); });
   RestaurarEstadoVentana(w);
-  EXPECT_EQ(avisados, (std::vector<std::string>{"TxtFields", "chkVTA", "chkDatos", "optModo", "optSolo",
-                                                "CboFormato"}));
+  EXPECT_EQ(avisados,
+            (std::vector<std::string>{"TxtFields", "chkVTA", "chkDatos", "optModo", "optSolo", "CboFormato"}));
 }
 
 TEST_F(EstadoVentana, SavingTwiceKeepsOneSetOfRows) {
@@ -210,11 +212,12 @@ TEST_F(EstadoVentana, OneControlByNameOrTypeName) {
 }
 
 TEST_F(EstadoVentana, StoredValuesThatDoNotFitLeaveTheControlAsItWas) {
-  Ejecutar("INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES "
-           "('frmX','ana','CheckBox','chkVTA','Value','VTA','x'),"
-           "('frmX','ana','ComboBox','CboFormato','ListIndex','Formato','7'),"
-           "('frmX','ana','OptionButton','optSolo','Value','optSolo','quizas'),"
-           "('frmX','ana','TextBox','TxtFields','Text','Destino',NULL)");
+  Ejecutar(
+      "INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES "
+      "('frmX','ana','CheckBox','chkVTA','Value','VTA','x'),"
+      "('frmX','ana','ComboBox','CboFormato','ListIndex','Formato','7'),"
+      "('frmX','ana','OptionButton','optSolo','Value','optSolo','quizas'),"
+      "('frmX','ana','TextBox','TxtFields','Text','Destino',NULL)");
   ModeloVentana w("frmX");
   Disenar(w);
   RestaurarEstadoVentana(w);
@@ -235,19 +238,20 @@ TEST_F(EstadoVentanaSentencias, StatementTexts) {
   GuardarEstadoVentana(v);
   GuardarEstadoVentana(v, "", "chkVTA");
   RestaurarEstadoVentana(v, "", "chkVTA");
-  EXPECT_EQ(Sentencias(),
-            (std::vector<std::string>{
-                "DELETE TA_CONFIG_FORM WHERE FORMULARIO = 'frmInterfaceVorna' AND USUARIO= 'ana'",
-                "INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES "
-                "('frmInterfaceVorna','ana','TextBox','TxtFields','Text','Destino','c:\\x')",
-                "INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES "
-                "('frmInterfaceVorna','ana','CheckBox','chkVTA','Value','VTA','1')",
-                "DELETE TA_CONFIG_FORM WHERE FORMULARIO = 'frmInterfaceVorna' AND USUARIO= 'ana' and Nombre = 'chkVTA'",
-                "INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES "
-                "('frmInterfaceVorna','ana','CheckBox','chkVTA','Value','VTA','1')",
-                "SELECT * FROM TA_CONFIG_FORM  with(nolock)  WHERE FORMULARIO = 'frmInterfaceVorna' AND USUARIO = 'ana' "
-                "AND TIPOOBJETO = 'CheckBox' AND NOMBRE='chkVTA' AND DATAFIELD='VTA' AND PROPIEDAD='Value' order by id",
-            }));
+  EXPECT_EQ(
+      Sentencias(),
+      (std::vector<std::string>{
+          "DELETE TA_CONFIG_FORM WHERE FORMULARIO = 'frmInterfaceVorna' AND USUARIO= 'ana'",
+          "INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES "
+          "('frmInterfaceVorna','ana','TextBox','TxtFields','Text','Destino','c:\\x')",
+          "INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES "
+          "('frmInterfaceVorna','ana','CheckBox','chkVTA','Value','VTA','1')",
+          "DELETE TA_CONFIG_FORM WHERE FORMULARIO = 'frmInterfaceVorna' AND USUARIO= 'ana' and Nombre = 'chkVTA'",
+          "INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) VALUES "
+          "('frmInterfaceVorna','ana','CheckBox','chkVTA','Value','VTA','1')",
+          "SELECT * FROM TA_CONFIG_FORM  with(nolock)  WHERE FORMULARIO = 'frmInterfaceVorna' AND USUARIO = 'ana' "
+          "AND TIPOOBJETO = 'CheckBox' AND NOMBRE='chkVTA' AND DATAFIELD='VTA' AND PROPIEDAD='Value' order by id",
+      }));
 }
 
 }  // namespace

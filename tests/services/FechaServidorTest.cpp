@@ -36,7 +36,7 @@ class FechaServidorSinReloj : public ConGrabador {
   RelojDePrueba reloj;
   void Guardar(const char* valor) {
     ResponderFilas("FECHAOPERHASTA", {{"VALOR", tipo_ado::VarWChar}, {"valoraux", tipo_ado::VarWChar}},
-          {{Variant(valor), Variant::Nulo()}});
+                   {{Variant(valor), Variant::Nulo()}});
   }
 };
 

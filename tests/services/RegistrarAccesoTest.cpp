@@ -11,7 +11,9 @@ namespace {
 
 class RegistrarAccesoSqlite : public ConBaseSqlite {
  protected:
-  Filas Registrados() { return Consultar("SELECT Maquina, Usuario, Formulario, Tarea, NombreUsuario FROM Control_Acceso"); }
+  Filas Registrados() {
+    return Consultar("SELECT Maquina, Usuario, Formulario, Tarea, NombreUsuario FROM Control_Acceso");
+  }
   std::string Maquina() { return texto::Mayusculas(texto::Recortado(NombreEquipo())); }
   std::string Programa() { return texto::Mayusculas(NombreEjecutable()); }
   RelojDePrueba reloj;
@@ -109,9 +111,10 @@ TEST_F(RegistrarAccesoSentencias, LookupAndInsertTexts) {
             "SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre  FROM TA_TAREAS  with(nolock) "
             "INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave  WHERE (TA_TAREAS.USUARIO = 'o''neill ') AND "
             "(TA_MENU.Proceso LIKE '%UT_VORNA%')");
-  const std::string inicio = "BEGIN TRANSACTION \r\r\rINSERT INTO Control_Acceso "
-                             "(Maquina,Usuario,Formulario,Tarea,Ingreso,NombreUsuario) VALUES ('" +
-                             texto::Mayusculas(NombreEquipo()) + "','ONEILL','UT_VORNA','','";
+  const std::string inicio =
+      "BEGIN TRANSACTION \r\r\rINSERT INTO Control_Acceso "
+      "(Maquina,Usuario,Formulario,Tarea,Ingreso,NombreUsuario) VALUES ('" +
+      texto::Mayusculas(NombreEquipo()) + "','ONEILL','UT_VORNA','','";
   EXPECT_EQ(s[1].substr(0, inicio.size()), inicio);
   EXPECT_EQ(s[1].substr(inicio.size() + 14), "','oneill')\r");
   EXPECT_EQ(s[2], "COMMIT TRANSACTION");

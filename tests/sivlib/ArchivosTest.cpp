@@ -25,9 +25,13 @@ TEST(ArchivoIni, LeeSeccionesYClavesSinCasoConPredeterminados) {
 }
 
 TEST(CodigoAnsi, ConvierteAWindows1252ConInterrogacionFueraDeRango) {
-  EXPECT_EQ(ansi::DesdeUtf8("Peña €"), "Pe\xF1" "a \x80");
+  EXPECT_EQ(ansi::DesdeUtf8("Peña €"),
+            "Pe\xF1"
+            "a \x80");
   EXPECT_EQ(ansi::DesdeUtf8("日本x"), "??x");
-  EXPECT_EQ(ansi::HaciaUtf8("Pe\xF1" "a \x80"), "Peña €");
+  EXPECT_EQ(ansi::HaciaUtf8("Pe\xF1"
+                            "a \x80"),
+            "Peña €");
 }
 
 TEST(RegistroErrores, LineaConYSinRutina) {

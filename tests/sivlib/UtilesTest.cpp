@@ -12,10 +12,13 @@ struct SeparadorComa {
 };
 
 TEST(Utiles, ValorNumericoLeeElNumeroInicial) {
-  struct Caso { const char* texto; double esperado; };
+  struct Caso {
+    const char* texto;
+    double esperado;
+  };
   const Caso casos[] = {
-      {"12", 12}, {"12abc", 12}, {"  -3.5", -3.5}, {"abc", 0}, {"", 0}, {"1.23456", 1.2346},
-      {"+7.", 7}, {".5", 0.5}, {"-", 0}, {"1 2", 1}, {"0.00004", 0}, {"2.00005", 2.0001},
+      {"12", 12}, {"12abc", 12}, {"  -3.5", -3.5}, {"abc", 0}, {"", 0},        {"1.23456", 1.2346},
+      {"+7.", 7}, {".5", 0.5},   {"-", 0},         {"1 2", 1}, {"0.00004", 0}, {"2.00005", 2.0001},
   };
   for (const auto& c : casos) EXPECT_DOUBLE_EQ(ValorNumerico(c.texto), c.esperado) << c.texto;
 }
@@ -89,7 +92,9 @@ TEST(Variant, TextoDeNumerosYFechas) {
   SeparadorComa coma;
   EXPECT_EQ(Variant(12.5).Texto(), "12,5");
   FechaHora f;
-  f.anio = 2026; f.mes = 12; f.dia = 9;
+  f.anio = 2026;
+  f.mes = 12;
+  f.dia = 9;
   EXPECT_EQ(Variant(f).Texto(), "09/12/2026");
 }
 

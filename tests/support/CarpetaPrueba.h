@@ -43,7 +43,7 @@ class EnCarpeta {
   std::string previa_;
 };
 
-std::string LeerArchivo(const std::string& ruta);           // bytes as stored
+std::string LeerArchivo(const std::string& ruta);  // bytes as stored
 void EscribirArchivo(const std::string& ruta, const std::string& bytes);
 bool Existe(const std::string& ruta);
 

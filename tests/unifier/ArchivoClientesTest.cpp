@@ -35,7 +35,8 @@ TEST_F(ConBaseErp, ClientesActivosConCodigosDeLaPlataforma) {
   EXPECT_EQ(lineas, (std::vector<std::string>{
                         "610013001;0100012345;" + std::string(49, 'R') +
                             " ;Avenida Presidente Julio Argentino Roca y Diagonal;123;B;San Miguel de Tucum\xE1n;"
-                            "San Miguel de Tucum\xE1n;20;ventas@almacen.com.ar;0381-4223344;;;;20123456789;4;;" + fin,
+                            "San Miguel de Tucum\xE1n;20;ventas@almacen.com.ar;0381-4223344;;;;20123456789;4;;" +
+                            fin,
                         "610013001;C2;Kiosco;Belgrano;100;;Salta;Salta;;;;;;;12345678;;;" + fin,
                         "610013001;C3;Sin datos;Belgrano;100;;Salta;Salta;;;;;;;;;;" + fin,
                     }));

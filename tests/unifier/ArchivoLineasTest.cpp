@@ -31,7 +31,9 @@ TEST(ArchivoLineas, TextoEnWindows1252ConInterrogacionFueraDelCodigo) {
   ASSERT_FALSE(archivo.Crear(carpeta / "b.TMP").HayError());
   ASSERT_FALSE(archivo.EscribirLinea({"Almacén Ñandú", "€ 5", "Ōsaka", "Αθήνα"}).HayError());
   ASSERT_FALSE(archivo.Cerrar().HayError());
-  EXPECT_EQ(LeerArchivo(carpeta / "b.TMP"), "Almac\xE9n \xD1" "and\xFA;\x80 5;?saka;?????\r\n");
+  EXPECT_EQ(LeerArchivo(carpeta / "b.TMP"),
+            "Almac\xE9n \xD1"
+            "and\xFA;\x80 5;?saka;?????\r\n");
 }
 
 TEST(ArchivoLineas, SinLineasQuedaVacioYCrearVaciaUnArchivoAnterior) {

@@ -10,8 +10,8 @@ namespace {
 TEST_F(ConBaseErp, StockDeLosArticulosDelProveedorSinStockNegativo) {
   Articulo("A1", "21101010029", " VEL-001 ", 12.5, "Yerba");
   Articulo("A3", "21101010029", "VEL-003", 0);
-  Articulo("A4", "21101010029", "VEL-004", -2);     // negative: not selected
-  Articulo("A2", "21101010030", "OTRO-1", 5);       // another supplier
+  Articulo("A4", "21101010029", "VEL-004", -2);            // negative: not selected
+  Articulo("A2", "21101010030", "OTRO-1", 5);              // another supplier
   Articulo("A5", "21101010029", "VEL-005", std::nullopt);  // no stock row
 
   std::vector<std::string> progreso;

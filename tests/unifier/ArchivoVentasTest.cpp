@@ -25,16 +25,32 @@ TEST_F(ArchivoVentas, UnaLineaPorVentaDeClienteConocidoConLasReglasDelArchivo) {
   regional::FijarSeparadores(',', '.');
   // Proforma sale: the voucher's date (not the line's) and its discount.
   Comprobante("FP", "X0001-00000012", "2024-12-04 09:00:00", "1120100012345", 10);
-  Movimiento({.tc = "FP", .comprobante = "X0001-00000012", .fecha = "2024-12-05 10:00:00",
-              .cuenta = "1120100012345", .vendedor = "  12", .cantidad = 3, .cantidadUD = -3, .importe = 100});
+  Movimiento({.tc = "FP",
+              .comprobante = "X0001-00000012",
+              .fecha = "2024-12-05 10:00:00",
+              .cuenta = "1120100012345",
+              .vendedor = "  12",
+              .cantidad = 3,
+              .cantidadUD = -3,
+              .importe = 100});
   // Proforma credit note without a voucher header, returning units: a
   // return ("DEV"), quantity and amount without sign, line discount.
-  Movimiento({.tc = "NCFP", .comprobante = "X0001-00000007", .fecha = "2024-12-06 11:00:00", .cuenta = "C2",
-              .vendedor = "  13", .cantidad = -2, .cantidadUD = 2, .importe = 50, .dtoItem = 10});
+  Movimiento({.tc = "NCFP",
+              .comprobante = "X0001-00000007",
+              .fecha = "2024-12-06 11:00:00",
+              .cuenta = "C2",
+              .vendedor = "  13",
+              .cantidad = -2,
+              .cantidadUD = 2,
+              .importe = 50,
+              .dtoItem = 10});
   // A sale to an account that is no customer: no line.
   Movimiento({.tc = "FC", .comprobante = "A0001-00000099", .fecha = "2024-12-06 12:00:00", .cuenta = "NOEXISTE"});
   // A customer code with an apostrophe, no seller; 2.345 rounds half to even.
-  Movimiento({.tc = "FC", .comprobante = "X0001-00000001", .fecha = "2024-12-07 08:00:00", .cuenta = "O'HIGGINS",
+  Movimiento({.tc = "FC",
+              .comprobante = "X0001-00000001",
+              .fecha = "2024-12-07 08:00:00",
+              .cuenta = "O'HIGGINS",
               .importe = 2.345});
   // Not selected: cancelled, another supplier's article, a voucher type
   // that is not a sale, a date outside the range.
@@ -51,13 +67,14 @@ TEST_F(ArchivoVentas, UnaLineaPorVentaDeClienteConocidoConLasReglasDelArchivo) {
 
   EXPECT_TRUE(r.Exito()) << r.Motivo();
   EXPECT_EQ(r.lineas, 3);
-  EXPECT_EQ(Lineas("VTA"),
-            (std::vector<std::string>{
-                "610013001;FCA0001-00000012;1;;0100012345;20241204;12;?ukasz Mu\xF1oz \x80;VEN;VEL-001;A1;3.00;270.00;;;;;;16",
-                "610013001;NCA0001-00000007;2;;C2;20241206;13;Representaciones Comerciales del Noroeste Argentin;DEV;"
-                "VEL-001;A1;2.00;90.00;;;;;;16",
-                "610013001;FCX0001-00000001;4;;O'HIGGINS;20241207;;;VEN;VEL-001;A1;1.00;2.34;;;;;;16",
-            }));
+  EXPECT_EQ(
+      Lineas("VTA"),
+      (std::vector<std::string>{
+          "610013001;FCA0001-00000012;1;;0100012345;20241204;12;?ukasz Mu\xF1oz \x80;VEN;VEL-001;A1;3.00;270.00;;;;;;16",
+          "610013001;NCA0001-00000007;2;;C2;20241206;13;Representaciones Comerciales del Noroeste Argentin;DEV;"
+          "VEL-001;A1;2.00;90.00;;;;;;16",
+          "610013001;FCX0001-00000001;4;;O'HIGGINS;20241207;;;VEN;VEL-001;A1;1.00;2.34;;;;;;16",
+      }));
   // The row without a customer still shows its transaction.
   EXPECT_EQ(progreso, (std::vector<std::string>{
                           "Cargando datos VTA | Espere por favor..",

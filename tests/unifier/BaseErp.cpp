@@ -38,8 +38,8 @@ void ConBaseErp::SetUp() {
 
 void ConBaseErp::Articulo(const std::string& id, const std::string& cuenta, const std::string& codigoProveedor,
                           std::optional<double> stock, const std::string& descripcion) {
-  Ejecutar("INSERT INTO MA_ARTICULOS (IdArticulo, Descripcion, CuentaProveedor, CodigoArtProveedor) VALUES (" +
-           Q(id) + "," + Q(descripcion) + "," + Q(cuenta) + "," + Q(codigoProveedor) + ")");
+  Ejecutar("INSERT INTO MA_ARTICULOS (IdArticulo, Descripcion, CuentaProveedor, CodigoArtProveedor) VALUES (" + Q(id) +
+           "," + Q(descripcion) + "," + Q(cuenta) + "," + Q(codigoProveedor) + ")");
   if (stock) Ejecutar("INSERT INTO STK_SALDOS (IdArticulo, Stock) VALUES (" + Q(id) + "," + N(*stock) + ")");
 }
 
@@ -58,18 +58,20 @@ void ConBaseErp::Cliente(const ClientePrueba& c) {
 
 void ConBaseErp::Comprobante(const std::string& tc, const std::string& comprobante, const std::string& fecha,
                              const std::string& cuenta, double d1, double d2, double d3, double d4) {
-  Ejecutar("INSERT INTO MV_CPTE (TC, IDCOMPROBANTE, FECHA, Cuenta, PorcDescuento1, PorcDescuento2, PorcDescuento3, "
-           "PorcDescuento4) VALUES (" +
-           Q(tc) + "," + Q(comprobante) + "," + Q(fecha) + "," + Q(cuenta) + "," + N(d1) + "," + N(d2) + "," + N(d3) +
-           "," + N(d4) + ")");
+  Ejecutar(
+      "INSERT INTO MV_CPTE (TC, IDCOMPROBANTE, FECHA, Cuenta, PorcDescuento1, PorcDescuento2, PorcDescuento3, "
+      "PorcDescuento4) VALUES (" +
+      Q(tc) + "," + Q(comprobante) + "," + Q(fecha) + "," + Q(cuenta) + "," + N(d1) + "," + N(d2) + "," + N(d3) + "," +
+      N(d4) + ")");
 }
 
 void ConBaseErp::Movimiento(const MovimientoPrueba& m) {
-  Ejecutar("INSERT INTO MV_STOCK (TC, IDCOMPROBANTE, FECHA, CuentaProveedor, IDVENDEDOR, IDArticulo, Cantidad, "
-           "CantidadUD, IMPORTE_S_IVA, DtoItem, Anulado) VALUES (" +
-           Q(m.tc) + "," + Q(m.comprobante) + "," + Q(m.fecha) + "," + Q(m.cuenta) + "," + Q(m.vendedor) + "," +
-           Q(m.articulo) + "," + N(m.cantidad) + "," + N(m.cantidadUD) + "," + N(m.importe) + "," + N(m.dtoItem) +
-           "," + std::to_string(m.anulado) + ")");
+  Ejecutar(
+      "INSERT INTO MV_STOCK (TC, IDCOMPROBANTE, FECHA, CuentaProveedor, IDVENDEDOR, IDArticulo, Cantidad, "
+      "CantidadUD, IMPORTE_S_IVA, DtoItem, Anulado) VALUES (" +
+      Q(m.tc) + "," + Q(m.comprobante) + "," + Q(m.fecha) + "," + Q(m.cuenta) + "," + Q(m.vendedor) + "," +
+      Q(m.articulo) + "," + N(m.cantidad) + "," + N(m.cantidadUD) + "," + N(m.importe) + "," + N(m.dtoItem) + "," +
+      std::to_string(m.anulado) + ")");
 }
 
 void ConBaseErp::Frecuencia(const std::string& vendedor, const std::string& cliente, const std::string& frecuencia) {
@@ -79,8 +81,8 @@ void ConBaseErp::Frecuencia(const std::string& vendedor, const std::string& clie
 
 void ConBaseErp::Configurar(const std::string& clave, const std::string& valor) {
   Ejecutar("DELETE FROM TA_CONFIGURACION WHERE CLAVE = " + Q(clave));
-  Ejecutar("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, GRUPO, POLITICANEGOCIO) VALUES (" + Q(clave) + "," +
-           Q(valor) + ",'DATOS',0)");
+  Ejecutar("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, GRUPO, POLITICANEGOCIO) VALUES (" + Q(clave) + "," + Q(valor) +
+           ",'DATOS',0)");
 }
 
 std::optional<std::string> ConBaseErp::Configuracion(const std::string& clave) {

@@ -63,10 +63,9 @@ class ConBaseErp : public ConBaseSqlite {
 
   // One data set through the window's generarArchivo, delivered into `destino`.
   vorna::ResultadoArchivo Generar(const std::string& codigo, const std::string& desde = "01/12/2024",
-                                  const std::string& hasta = "08/12/2024 23:59:59",
-                                  const std::string& paquete = "16");
+                                  const std::string& hasta = "08/12/2024 23:59:59", const std::string& paquete = "16");
   // The delivered file of a data set (in `destino` unless another folder is
-// given), as its lines (without CR LF); the
+  // given), as its lines (without CR LF); the
   // bytes must end in CR LF (an empty file has no line).
   std::vector<std::string> Lineas(const std::string& codigo, const std::string& paquete = "16",
                                   const std::string& carpetaArchivo = {});

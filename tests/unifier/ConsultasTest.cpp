@@ -30,16 +30,18 @@ TEST(ConsultasVorna, VentasLineaPorLineaConCrLfYLasFechasComoSeRecibieron) {
 }
 
 TEST(ConsultasVorna, StockClientesYRutas) {
-  EXPECT_EQ(vorna::ConsultaStock(), "SELECT * FROM STK_MA_ARTICULOS WHERE CUENTAPROVEEDOR = '21101010029' AND STOCK>=0");
+  EXPECT_EQ(vorna::ConsultaStock(),
+            "SELECT * FROM STK_MA_ARTICULOS WHERE CUENTAPROVEEDOR = '21101010029' AND STOCK>=0");
   EXPECT_EQ(vorna::ConsultaClientes(), "SELECT * FROM VT_CLIENTES WHERE DADA_DE_BAJA=0 AND BLOQUEO=0");
   // The first four pieces end in CR LF, the last two do not.
-  EXPECT_EQ(vorna::ConsultaRutas(),
-            " select CODIGO, RAZON_SOCIAL , a.IdVendedor, b.Nombre ,isnull(c.frecuencia,'0000000') as frecuencia from vt_clientes a\r\n"
-            " left outer join V_TA_VENDEDORES b on\r\n"
-            " a.IdVendedor = b.IdVendedor\r\n"
-            " left outer join V_TA_FRECUENCIA_VDOR c\r\n"
-            " on a.idvendedor = c.idvendedor and a.CODIGO = c.Cliente"
-            " where a.Dada_De_Baja=0 and a.BLOQUEO=0");
+  EXPECT_EQ(
+      vorna::ConsultaRutas(),
+      " select CODIGO, RAZON_SOCIAL , a.IdVendedor, b.Nombre ,isnull(c.frecuencia,'0000000') as frecuencia from vt_clientes a\r\n"
+      " left outer join V_TA_VENDEDORES b on\r\n"
+      " a.IdVendedor = b.IdVendedor\r\n"
+      " left outer join V_TA_FRECUENCIA_VDOR c\r\n"
+      " on a.idvendedor = c.idvendedor and a.CODIGO = c.Cliente"
+      " where a.Dada_De_Baja=0 and a.BLOQUEO=0");
 }
 
 TEST(ConsultasVorna, ConjuntoPorCodigoSinDistinguirMayusculas) {

@@ -40,7 +40,8 @@ TEST_F(PlanDelFiltro, LaBusquedaUsaElIndiceDelCodigoRecortado) {
   // The same statement, as the embedded engine runs it, on the demo schema.
   const std::string archivo = carpeta / "plan.sqlite";
   EjecutarSqlite(archivo, std::string(GuionEsquemaErpDemo()) + std::string(GuionIndicesErpDemo()));
-  const Filas plan = ConsultarSqlite(archivo, "EXPLAIN QUERY PLAN " + dialecto_sqlite::TraducirSentencia(sentencias[0]));
+  const Filas plan =
+      ConsultarSqlite(archivo, "EXPLAIN QUERY PLAN " + dialecto_sqlite::TraducirSentencia(sentencias[0]));
   std::string detalle;
   for (const auto& f : plan) detalle += f.back() + "\n";
   EXPECT_NE(detalle.find("USING INDEX IX_MA_CLIENTES_CODIGO_RECORTADO"), std::string::npos) << detalle;

@@ -43,9 +43,13 @@ TEST_F(FormatoCampos, FechaDelArchivoEsAnioMesDia) {
 
 TEST_F(FormatoCampos, MonedaConPuntoYDosDecimalesRedondeaAlPar) {
   const Caso casos[] = {
-      {"1234.5", "1234.50"}, {"0", "0.00"},         {"3", "3.00"},       {"2.345", "2.34"},   {"2.355", "2.36"},
-      {"2.3451", "2.35"},    {"2.34499", "2.34"},   {"0.005", "0.00"},   {"0.015", "0.02"},   {"-3", "-3.00"},
-      {"-0.004", "0.00"},    {"1234567.891", "1234567.89"},           {"19.999", "20.00"}, {"1000000000", "1000000000.00"},
+      {"1234.5", "1234.50"}, {"0", "0.00"},
+      {"3", "3.00"},         {"2.345", "2.34"},
+      {"2.355", "2.36"},     {"2.3451", "2.35"},
+      {"2.34499", "2.34"},   {"0.005", "0.00"},
+      {"0.015", "0.02"},     {"-3", "-3.00"},
+      {"-0.004", "0.00"},    {"1234567.891", "1234567.89"},
+      {"19.999", "20.00"},   {"1000000000", "1000000000.00"},
   };
   for (const auto& c : casos) EXPECT_EQ(TextoMoneda(c.entrada), c.esperado) << c.entrada;
 }
@@ -82,8 +86,23 @@ TEST_F(FormatoCampos, NumeroEnFormaRegional) {
 TEST_F(FormatoCampos, ElTextoParaNumeroSeLeeIgualQueElTextoDelValor) {
   // Amounts as the sales query computes them: products and discounts of
   // values with cents, of every magnitude, and the awkward ones.
-  std::vector<double> valores = {0, -0.0, 1, -3, 100, 1e15, 1e16, 123456789012.345, 2.345, 0.00005, 1e-5, 1e-12,
-                                 270.00000000000006, 1.0 / 3, -1234.56789, 99999.99995, 0.015};
+  std::vector<double> valores = {0,
+                                 -0.0,
+                                 1,
+                                 -3,
+                                 100,
+                                 1e15,
+                                 1e16,
+                                 123456789012.345,
+                                 2.345,
+                                 0.00005,
+                                 1e-5,
+                                 1e-12,
+                                 270.00000000000006,
+                                 1.0 / 3,
+                                 -1234.56789,
+                                 99999.99995,
+                                 0.015};
   uint64_t semilla = 12345;
   for (int i = 0; i < 20000; ++i) {
     semilla = semilla * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -116,8 +135,9 @@ TEST_F(FormatoCampos, CortesCuentanCaracteresNoBytes) {
 }
 
 TEST_F(FormatoCampos, CodigoGuardaLosUltimosDiezYRecorta) {
-  const Caso casos[] = {{"11201000123", "1201000123"}, {"5011", "5011"},     {"", ""},
-                        {"  123  ", "123"},            {"ABCDEFGHIJK  ", "DEFGHIJK"}, {"0123456789", "0123456789"}};
+  const Caso casos[] = {
+      {"11201000123", "1201000123"}, {"5011", "5011"}, {"", ""}, {"  123  ", "123"}, {"ABCDEFGHIJK  ", "DEFGHIJK"},
+      {"0123456789", "0123456789"}};
   for (const auto& c : casos) EXPECT_EQ(CodigoVorna(c.entrada), c.esperado) << "'" << c.entrada << "'";
 }
 
@@ -131,8 +151,12 @@ TEST_F(FormatoCampos, TextoAjustadoACincuentaYRecortado) {
 }
 
 TEST_F(FormatoCampos, DocumentoSinSeparadores) {
-  const Caso casos[] = {{"20-12345678-9", "20123456789"}, {"12.345.678", "12345678"}, {"27/23456789/4", "27234567894"},
-                        {"20\\1234\\5", "2012345"},       {" 20123456789 ", "20123456789"}, {"", ""},
+  const Caso casos[] = {{"20-12345678-9", "20123456789"},
+                        {"12.345.678", "12345678"},
+                        {"27/23456789/4", "27234567894"},
+                        {"20\\1234\\5", "2012345"},
+                        {" 20123456789 ", "20123456789"},
+                        {"", ""},
                         {"20 123", "20 123"}};
   for (const auto& c : casos) EXPECT_EQ(DocumentoSinSeparadores(c.entrada), c.esperado) << c.entrada;
 }

@@ -181,7 +181,8 @@ TEST_F(VentanaVorna, ConfigurarTareaGuardaLaCarpetaDeEsteEquipoAunqueSeCancele) 
   EXPECT_TRUE(tareaAbierta);
   const std::string clave = "UNIFICADOR_VORNA_" + texto::Mayusculas(NombreEquipo());
   EXPECT_EQ(Consultar("SELECT VALOR, GRUPO, POLITICANEGOCIO, IFNULL(VALORAUX, '') FROM TA_CONFIGURACION WHERE "
-                      "CLAVE='" + clave + "'"),
+                      "CLAVE='" +
+                      clave + "'"),
             (Filas{{"/srv/vorna/", "DATOS", "0", ""}}));
 }
 

@@ -32,25 +32,50 @@ TEST_F(TablasPropias, CreaCadaTablaConLasColumnasYTiposQueLeenLosServicios) {
   BaseSqlite base(archivo);
   using Columnas = std::map<std::string, std::string>;
   const std::pair<std::string, Columnas> esperadas[] = {
-      {"TA_CONFIGURACION", {{"CLAVE", "varchar(100)"}, {"VALOR", "varchar(500)"}, {"VALORAUX", "varchar(500)"},
-                            {"GRUPO", "varchar(50)"}, {"POLITICANEGOCIO", "bit"}}},
-      {"TA_CONFIG_FORM", {{"id", "INTEGER"}, {"FORMULARIO", "varchar(100)"}, {"USUARIO", "varchar(50)"},
-                          {"TIPOOBJETO", "varchar(50)"}, {"NOMBRE", "varchar(50)"}, {"PROPIEDAD", "varchar(50)"},
-                          {"DATAFIELD", "varchar(50)"}, {"VALOR", "varchar(8000)"}}},
-      {"AUX_ERR", {{"Id", "INTEGER"}, {"Proceso", "varchar(50)"}, {"Fecha", "varchar(20)"}, {"Error", "INT"},
-                   {"Descripcion", "varchar(250)"}, {"SQL", "varchar(8000)"}, {"PC", "varchar(50)"},
-                   {"Usuario", "varchar(50)"}}},
-      {"Control_Acceso", {{"Id", "INTEGER"}, {"Maquina", "varchar(50)"}, {"Usuario", "varchar(50)"},
-                          {"Formulario", "varchar(50)"}, {"Tarea", "varchar(100)"}, {"Ingreso", "datetime"},
-                          {"NombreUsuario", "varchar(50)"}}},
-      {"TA_USUARIOS", {{"Nombre", "varchar(50)"}, {"Administrador", "INT"}, {"Unegocio", "varchar(4)"},
-                       {"verproforma", "bit"}}},
+      {"TA_CONFIGURACION",
+       {{"CLAVE", "varchar(100)"},
+        {"VALOR", "varchar(500)"},
+        {"VALORAUX", "varchar(500)"},
+        {"GRUPO", "varchar(50)"},
+        {"POLITICANEGOCIO", "bit"}}},
+      {"TA_CONFIG_FORM",
+       {{"id", "INTEGER"},
+        {"FORMULARIO", "varchar(100)"},
+        {"USUARIO", "varchar(50)"},
+        {"TIPOOBJETO", "varchar(50)"},
+        {"NOMBRE", "varchar(50)"},
+        {"PROPIEDAD", "varchar(50)"},
+        {"DATAFIELD", "varchar(50)"},
+        {"VALOR", "varchar(8000)"}}},
+      {"AUX_ERR",
+       {{"Id", "INTEGER"},
+        {"Proceso", "varchar(50)"},
+        {"Fecha", "varchar(20)"},
+        {"Error", "INT"},
+        {"Descripcion", "varchar(250)"},
+        {"SQL", "varchar(8000)"},
+        {"PC", "varchar(50)"},
+        {"Usuario", "varchar(50)"}}},
+      {"Control_Acceso",
+       {{"Id", "INTEGER"},
+        {"Maquina", "varchar(50)"},
+        {"Usuario", "varchar(50)"},
+        {"Formulario", "varchar(50)"},
+        {"Tarea", "varchar(100)"},
+        {"Ingreso", "datetime"},
+        {"NombreUsuario", "varchar(50)"}}},
+      {"TA_USUARIOS",
+       {{"Nombre", "varchar(50)"}, {"Administrador", "INT"}, {"Unegocio", "varchar(4)"}, {"verproforma", "bit"}}},
       {"TA_MENU", {{"Clave", "varchar(20)"}, {"Nombre", "varchar(100)"}, {"Proceso", "varchar(100)"}}},
       {"TA_TAREAS", {{"USUARIO", "varchar(50)"}, {"TAREA", "varchar(20)"}}},
       {"V_TA_Cajas", {{"IdCajas", "varchar(4)"}, {"Descripcion", "varchar(50)"}}},
       {"SS_V_TA_CAJAS", {{"IdCajas", "varchar(4)"}, {"Descripcion", "varchar(50)"}}},
-      {"V_MV_FALTANTES", {{"Id", "INTEGER"}, {"FechaHora", "datetime"}, {"IdArticulo", "varchar(25)"},
-                          {"Descripcion", "varchar(100)"}, {"Usuario", "varchar(50)"}}},
+      {"V_MV_FALTANTES",
+       {{"Id", "INTEGER"},
+        {"FechaHora", "datetime"},
+        {"IdArticulo", "varchar(25)"},
+        {"Descripcion", "varchar(100)"},
+        {"Usuario", "varchar(50)"}}},
   };
   for (const auto& [tabla, columnas] : esperadas) EXPECT_EQ(Tipos(base, tabla), columnas) << tabla;
 }
@@ -72,9 +97,12 @@ TEST_F(TablasPropias, ClavesSinDistinguirMayusculasYIdentidadCreciente) {
   EXPECT_EQ(base.Valor("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'CantidadDecimales'"), "2");
   EXPECT_EQ(base.Valor("SELECT POLITICANEGOCIO FROM TA_CONFIGURACION"), "0");
   for (const char* valor : {"uno", "dos"})
-    base.Filas(std::string("INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) "
-                           "VALUES ('frmInterfaceVorna','ANA','TextBox','TxtFields','Text','','") + valor + "')");
-  const auto filas = base.Filas("SELECT id, VALOR FROM TA_CONFIG_FORM WHERE formulario = 'FRMINTERFACEVORNA' ORDER BY id");
+    base.Filas(
+        std::string("INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) "
+                    "VALUES ('frmInterfaceVorna','ANA','TextBox','TxtFields','Text','','") +
+        valor + "')");
+  const auto filas =
+      base.Filas("SELECT id, VALOR FROM TA_CONFIG_FORM WHERE formulario = 'FRMINTERFACEVORNA' ORDER BY id");
   ASSERT_EQ(filas.size(), 2u);
   EXPECT_EQ(*filas[0][0], "1");
   EXPECT_EQ(*filas[1][0], "2");

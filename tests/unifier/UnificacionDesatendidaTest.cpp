@@ -31,9 +31,8 @@ TEST_F(UnificacionDesatendida, EntregaLosCuatroArchivosYTerminaBien) {
 
   EXPECT_EQ(vorna::EjecutarUnificacionDesatendida(), vorna::salida_desatendida::Exito);
   EXPECT_TRUE(gEjecucionDesatendida);
-  EXPECT_EQ(Archivos(destino),
-            (std::vector<std::string>{"610013001-PDV-16.csv", "610013001-RTA-16.csv", "610013001-STK-16.csv",
-                                      "610013001-VTA-16.csv"}));
+  EXPECT_EQ(Archivos(destino), (std::vector<std::string>{"610013001-PDV-16.csv", "610013001-RTA-16.csv",
+                                                         "610013001-STK-16.csv", "610013001-VTA-16.csv"}));
   for (const char* codigo : {"VTA", "STK", "PDV", "RTA"}) {
     const std::string bytes = LeerArchivo(destino + "610013001-" + std::string(codigo) + "-16.csv");
     EXPECT_FALSE(bytes.empty()) << codigo;

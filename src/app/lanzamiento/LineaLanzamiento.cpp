@@ -32,14 +32,12 @@ bool AplicarMarcaOracle(std::string& servidor, std::string& cadenaConexion, cons
   if (servidor.empty() || servidor[0] != '#') return false;
   servidor.erase(0, 1);
   if (cadenaConexion.empty())
-    cadenaConexion = "Provider=OraOLEDB.Oracle.1;Data Source=" + baseDatos + ";User Id=" + usuario +
-                     ";Password=" + clave + ";";
+    cadenaConexion =
+        "Provider=OraOLEDB.Oracle.1;Data Source=" + baseDatos + ";User Id=" + usuario + ";Password=" + clave + ";";
   return true;
 }
 
-std::string EstacionCompleta() {
-  return texto::Mayusculas(NombreEquipo()) + "|" + texto::Mayusculas(UsuarioSistema());
-}
+std::string EstacionCompleta() { return texto::Mayusculas(NombreEquipo()) + "|" + texto::Mayusculas(UsuarioSistema()); }
 
 std::string EstacionRecortada(const std::string& completa) {
   const std::string r = texto::Recortado(completa);

@@ -22,8 +22,7 @@ inline constexpr const char* kArchivoConfiguracion = "CN000pr.INI";
 // substring), up to the next ";"; without a ";" after it, empty, except for
 // "@ParametroAdicional", which takes the next 19 characters. Every "=" is
 // removed and the result trimmed. An absent key gives `predeterminado`.
-std::string ValorParametro(const std::string& lanzamiento, const std::string& clave,
-                           const std::string& predeterminado);
+std::string ValorParametro(const std::string& lanzamiento, const std::string& clave, const std::string& predeterminado);
 
 // Server names as "red/SRV01:1433" keep only the server: what follows the
 // first "/", then what precedes the first ":".

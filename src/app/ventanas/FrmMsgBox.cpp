@@ -45,12 +45,14 @@ void FrmMsgBox::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   // Activation may not be reported on every platform (offscreen): the
   // timed wait starts once the box is on screen.
-  QMetaObject::invokeMethod(this, [this] { Form_Activate(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { Form_Activate(); }, Qt::QueuedConnection);
 }
 
 bool FrmMsgBox::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate)
-    QMetaObject::invokeMethod(this, [this] { Form_Activate(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Form_Activate(); }, Qt::QueuedConnection);
   return QDialog::event(e);
 }
 

@@ -30,9 +30,7 @@ std::string ConSeparadorLocal(std::string s) {
 
 }  // namespace
 
-bool EsRutaDeBase(const std::string& nombre) {
-  return nombre.find_first_of("/\\.:") != std::string::npos;
-}
+bool EsRutaDeBase(const std::string& nombre) { return nombre.find_first_of("/\\.:") != std::string::npos; }
 
 std::string RutaBaseSqlite(const std::string& nombre) {
   if (EsRutaDeBase(nombre)) return ConSeparadorLocal(nombre);
@@ -55,8 +53,8 @@ Resultado CrearBaseSqlite(const std::string& nombreBase) {
   std::error_code ec;
   if (fs::exists(ruta, ec))
     return ResultadoFallido(ado::ErrorNoEspecificado,
-                            "Database '" + nombreBase + "' already exists. Choose a different database name.",
-                            "SQLite", "42000", 1801);
+                            "Database '" + nombreBase + "' already exists. Choose a different database name.", "SQLite",
+                            "42000", 1801);
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   // An empty file is not yet a database for other tools: writing the

@@ -15,7 +15,9 @@ std::string Valor(const std::string& v) {
 
 std::string Par(const char* clave, const std::string& v) { return std::string(clave) + "=" + Valor(v) + ";"; }
 
-std::string Controlador(const std::string& nombre) { return "DRIVER={" + texto::ReemplazarTodo(nombre, "}", "}}") + "};"; }
+std::string Controlador(const std::string& nombre) {
+  return "DRIVER={" + texto::ReemplazarTodo(nombre, "}", "}}") + "};";
+}
 
 }  // namespace
 

@@ -48,7 +48,8 @@ std::vector<ErrorProveedor> Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, MomentoO
     if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO) break;
     if (nativo == 5701 || nativo == 5703) continue;
     const std::string e = DesdeAncho(estado, 5);
-    const std::string m = DesdeAncho(msg, std::min<size_t>(size_t(std::max<SQLSMALLINT>(largo, 0)), std::size(msg) - 1));
+    const std::string m =
+        DesdeAncho(msg, std::min<size_t>(size_t(std::max<SQLSMALLINT>(largo, 0)), std::size(msg) - 1));
     out.push_back({e, NumeroAdoDeEstado(e, m, momento), m, long(nativo), kOrigen});
   }
   return out;

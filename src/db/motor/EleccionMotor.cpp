@@ -15,8 +15,8 @@ TipoMotor ElegirMotor(const std::string& cadena) {
   if (texto::IgualesSinCaso(c.Valor({"Server", "Data Source", "Address", "Addr"}), "sqlite") &&
       !texto::ContieneSinCaso(proveedor, "OraOLEDB"))
     return TipoMotor::Sqlite;
-  if (proveedor.empty() || texto::EmpiezaSinCaso(proveedor, "SQLOLEDB") || texto::EmpiezaSinCaso(proveedor, "SQLNCLI") ||
-      texto::EmpiezaSinCaso(proveedor, "MSOLEDBSQL"))
+  if (proveedor.empty() || texto::EmpiezaSinCaso(proveedor, "SQLOLEDB") ||
+      texto::EmpiezaSinCaso(proveedor, "SQLNCLI") || texto::EmpiezaSinCaso(proveedor, "MSOLEDBSQL"))
     return TipoMotor::OdbcSqlServer;
   if (texto::EmpiezaSinCaso(proveedor, "OraOLEDB") || texto::EmpiezaSinCaso(proveedor, "MSDAORA"))
     return TipoMotor::OdbcOracle;

@@ -3,11 +3,11 @@
 #include <string>
 
 enum class TipoMotor {
-  Sqlite,          // "Server=sqlite" (any case) or a Jet provider: embedded SQLite file
-  OdbcSqlServer,   // Provider SQLOLEDB (or none): ODBC, SQL Server driver
-  OdbcOracle,      // Provider OraOLEDB.Oracle.1: ODBC, Oracle driver
-  OdbcDirecto,     // already an ODBC string ("DRIVER=..."): passed to the driver manager as it is
-  Desconocido,     // a provider this platform does not have
+  Sqlite,         // "Server=sqlite" (any case) or a Jet provider: embedded SQLite file
+  OdbcSqlServer,  // Provider SQLOLEDB (or none): ODBC, SQL Server driver
+  OdbcOracle,     // Provider OraOLEDB.Oracle.1: ODBC, Oracle driver
+  OdbcDirecto,    // already an ODBC string ("DRIVER=..."): passed to the driver manager as it is
+  Desconocido,    // a provider this platform does not have
 };
 
 TipoMotor ElegirMotor(const std::string& cadenaConexion);

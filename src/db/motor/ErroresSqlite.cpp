@@ -67,33 +67,32 @@ Resultado ErrorSqlite(sqlite3* db, int codigo, const std::string& sentencia) {
     case SQLITE_CONSTRAINT_NOTNULL: {
       const std::string col = NombreTras(msg, "failed:");
       return ErrorMotor(ado::ViolacionIntegridad, 515, "23000",
-                        "Cannot insert the value NULL into column '" + col.substr(col.find('.') + 1) +
-                            "', table '" + col.substr(0, col.find('.')) + "'; column does not allow nulls. " +
-                            verbo + " fails.");
+                        "Cannot insert the value NULL into column '" + col.substr(col.find('.') + 1) + "', table '" +
+                            col.substr(0, col.find('.')) + "'; column does not allow nulls. " + verbo + " fails.");
     }
     default: break;
   }
   if ((codigo & 0xff) == SQLITE_BUSY || (codigo & 0xff) == SQLITE_LOCKED)
     return ErrorMotor(ado::ErrorNoEspecificado, 1222, "HYT00", "Lock request time out period exceeded. (" + msg + ")");
-  if ((codigo & 0xff) == SQLITE_CONSTRAINT)
-    return ErrorMotor(ado::ViolacionIntegridad, 547, "23000", msg);
+  if ((codigo & 0xff) == SQLITE_CONSTRAINT) return ErrorMotor(ado::ViolacionIntegridad, 547, "23000", msg);
   if ((codigo & 0xff) == SQLITE_ERROR) {
     if (texto::ContieneSinCaso(msg, "no such table") || texto::ContieneSinCaso(msg, "no such view")) {
       const std::string nombre = NombreTras(msg, ":");
       if (verbo == "DROP")
         return ErrorMotor(ado::TablaInexistente, 3701, "42S02",
-                          "Cannot drop the table '" + nombre + "', because it does not exist or you do not have "
-                          "permission.");
+                          "Cannot drop the table '" + nombre +
+                              "', because it does not exist or you do not have "
+                              "permission.");
       return ErrorMotor(ado::TablaInexistente, 208, "42S02", "Invalid object name '" + nombre + "'.");
     }
     if (texto::ContieneSinCaso(msg, "index") && texto::ContieneSinCaso(msg, "already exists"))
       return ErrorMotor(ado::ErrorEnComando, 1913, "42000",
-                        "The operation failed because an index or statistics with name '" +
-                            NombreTras(msg, "index") + "' already exists.");
+                        "The operation failed because an index or statistics with name '" + NombreTras(msg, "index") +
+                            "' already exists.");
     if (texto::ContieneSinCaso(msg, "already exists"))
-      return ErrorMotor(ado::ErrorEnComando, 2714, "42S01",
-                        "There is already an object named '" + NombreAntesDe(msg, "already exists") +
-                            "' in the database.");
+      return ErrorMotor(
+          ado::ErrorEnComando, 2714, "42S01",
+          "There is already an object named '" + NombreAntesDe(msg, "already exists") + "' in the database.");
     if (texto::ContieneSinCaso(msg, "more than one primary key"))
       return ErrorMotor(ado::ErrorEnComando, 1779, "42000",
                         "Table '" + NombreTras(msg, "table") + "' already has a primary key defined on it.");

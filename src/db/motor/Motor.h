@@ -17,16 +17,16 @@
 
 // One record of the connection's provider error list.
 struct ErrorProveedor {
-  std::string estadoSql;   // SQL state, e.g. "42S02"
-  long numero = 0;         // ADO error number of the record
+  std::string estadoSql;  // SQL state, e.g. "42S02"
+  long numero = 0;        // ADO error number of the record
   std::string descripcion;
-  long nativo = 0;         // native code: SQL Server's numbers (208, 2714, 2627, 547, 8152 ...)
-  std::string origen;      // provider / driver name
+  long nativo = 0;     // native code: SQL Server's numbers (208, 2714, 2627, 547, 8152 ...)
+  std::string origen;  // provider / driver name
 };
 
 // ADO error numbers the program acts on.
 namespace ado {
-constexpr long ErrorNoEspecificado = -2147467259;   // 0x80004005
+constexpr long ErrorNoEspecificado = -2147467259;  // 0x80004005
 constexpr long ViolacionIntegridad = -2147217873;
 constexpr long TablaInexistente = -2147217865;
 constexpr long ErrorEnComando = -2147217900;
@@ -34,23 +34,23 @@ constexpr long ObjetoAbierto = 3705;
 constexpr long ObjetoCerrado = 3704;
 constexpr long ConexionInutilizable = 3709;
 constexpr long ContextoInvalido = 3219;
-constexpr long FinDeArchivo = 3021;                 // BOF or EOF is true
-constexpr long ItemNoEncontrado = 3265;             // field name not in the collection
-constexpr long FalloProveedor = 3000;               // the provider failed to perform the operation
+constexpr long FinDeArchivo = 3021;      // BOF or EOF is true
+constexpr long ItemNoEncontrado = 3265;  // field name not in the collection
+constexpr long FalloProveedor = 3000;    // the provider failed to perform the operation
 // The OLE DB provider's numbers for the failures ODBC reports by SQL state.
-constexpr long TiempoAgotado = -2147217871;         // 0x80040E31 query time-out expired
-constexpr long ConversionImposible = -2147217913;   // 0x80040E07 a value cannot be converted
-constexpr long DatosDesbordados = -2147217833;      // 0x80040E57 data would overflow or be truncated
-constexpr long ObjetoEnUso = -2147217915;           // 0x80040E05 the connection has another open result
-constexpr long AccesoDenegado = -2147217843;        // 0x80040E4D login failed
-constexpr long OperacionCancelada = -2147217842;    // 0x80040E4E
+constexpr long TiempoAgotado = -2147217871;        // 0x80040E31 query time-out expired
+constexpr long ConversionImposible = -2147217913;  // 0x80040E07 a value cannot be converted
+constexpr long DatosDesbordados = -2147217833;     // 0x80040E57 data would overflow or be truncated
+constexpr long ObjetoEnUso = -2147217915;          // 0x80040E05 the connection has another open result
+constexpr long AccesoDenegado = -2147217843;       // 0x80040E4D login failed
+constexpr long OperacionCancelada = -2147217842;   // 0x80040E4E
 }  // namespace ado
 
 // Outcome of one engine call.
 struct Resultado {
-  long numero = 0;                  // ADO error number; 0 = success
-  std::string descripcion;          // description of the failure
-  std::string origen;               // component that raised it
+  long numero = 0;                      // ADO error number; 0 = success
+  std::string descripcion;              // description of the failure
+  std::string origen;                   // component that raised it
   std::vector<ErrorProveedor> errores;  // provider records (also warnings on success)
   bool Ok() const { return numero == 0; }
 };
@@ -65,10 +65,10 @@ Resultado ResultadoCerrado();
 
 // ADO DataTypeEnum codes a field may report.
 namespace tipo_ado {
-constexpr int SmallInt = 2, Integer = 3, Single = 4, Double = 5, Currency = 6, Date = 7, BSTR = 8,
-              Boolean = 11, Decimal = 14, TinyInt = 16, BigInt = 20, Binary = 128, Char = 129, WChar = 130,
-              Numeric = 131, DBDate = 133, DBTime = 134, DBTimeStamp = 135, VarChar = 200,
-              LongVarChar = 201, VarWChar = 202, LongVarWChar = 203, VarBinary = 204, LongVarBinary = 205;
+constexpr int SmallInt = 2, Integer = 3, Single = 4, Double = 5, Currency = 6, Date = 7, BSTR = 8, Boolean = 11,
+              Decimal = 14, TinyInt = 16, BigInt = 20, Binary = 128, Char = 129, WChar = 130, Numeric = 131,
+              DBDate = 133, DBTime = 134, DBTimeStamp = 135, VarChar = 200, LongVarChar = 201, VarWChar = 202,
+              LongVarWChar = 203, VarBinary = 204, LongVarBinary = 205;
 }  // namespace tipo_ado
 
 struct CampoInfo {
@@ -97,8 +97,7 @@ class Motor {
   // Opens the database named by an ADO-form connection string (the engine
   // maps it to its own form). `usuario`/`clave`, when not empty, override
   // those of the string.
-  virtual Resultado Abrir(const std::string& cadenaConexion, const std::string& usuario,
-                          const std::string& clave) = 0;
+  virtual Resultado Abrir(const std::string& cadenaConexion, const std::string& usuario, const std::string& clave) = 0;
   virtual void Cerrar() = 0;
   virtual bool Abierto() const = 0;
   // Runs a statement or a batch (several statements, also separated only by

@@ -40,11 +40,11 @@
 #include "db/motor/Motor.h"
 
 struct RespuestaGrabada {
-  std::vector<CampoInfo> campos;           // columns of the result; no columns = no rows
+  std::vector<CampoInfo> campos;            // columns of the result; no columns = no rows
   std::vector<std::vector<Variant>> filas;  // one vector of values per row, in column order
   long filasAfectadas = -1;
-  Resultado resultado;                      // a failure to report (numero != 0)
-  Resultado falloAlLeer;                    // reported by the cursor after its rows (none: at the first fetch)
+  Resultado resultado;    // a failure to report (numero != 0)
+  Resultado falloAlLeer;  // reported by the cursor after its rows (none: at the first fetch)
 
   static RespuestaGrabada Filas(std::vector<CampoInfo> campos, std::vector<std::vector<Variant>> filas);
   // Rows whose reading fails after the last one given, as a dropped

@@ -41,7 +41,8 @@ class MotorOdbc : public Motor {
     auto c = std::make_shared<ConexionOdbc>();
     if (!OdbcOk(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &c->env))) return SinControlador();
     SQLSetEnvAttr(c->env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    if (!OdbcOk(SQLAllocHandle(SQL_HANDLE_DBC, c->env, &c->dbc))) return ResultadoOdbc(SQL_ERROR, SQL_HANDLE_ENV, c->env);
+    if (!OdbcOk(SQLAllocHandle(SQL_HANDLE_DBC, c->env, &c->dbc)))
+      return ResultadoOdbc(SQL_ERROR, SQL_HANDLE_ENV, c->env);
     SQLSetConnectAttr(c->dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(esperaConexion_)), 0);
     std::basic_string<SQLWCHAR> odbc = TextoAncho(CadenaOdbc(tipo_, cadena, usuario, clave));
     SQLWCHAR salida[1024];
@@ -70,7 +71,8 @@ class MotorOdbc : public Motor {
     if (filasAfectadas) *filasAfectadas = -1;
     if (!conexion_) return ResultadoCerrado();
     SQLHSTMT st = SQL_NULL_HSTMT;
-    Resultado total = ResultadoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, conexion_->dbc, &st), SQL_HANDLE_DBC, conexion_->dbc);
+    Resultado total =
+        ResultadoOdbc(SQLAllocHandle(SQL_HANDLE_STMT, conexion_->dbc, &st), SQL_HANDLE_DBC, conexion_->dbc);
     if (!total.Ok()) return total;
     SQLSetStmtAttr(st, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(esperaComando_)), 0);
     std::basic_string<SQLWCHAR> texto = TextoAncho(sql);
@@ -133,7 +135,8 @@ class MotorOdbc : public Motor {
     });
   }
 
-  Resultado Columnas(const std::string& catalogo, const std::string& tabla, std::vector<std::string>& nombres) override {
+  Resultado Columnas(const std::string& catalogo, const std::string& tabla,
+                     std::vector<std::string>& nombres) override {
     // The file-based drivers have no catalogs and refuse one.
     const bool conCatalogo = !catalogo.empty() && tipo_ == TipoOdbc::SqlServer;
     return Esquema(nombres, 4, [&](SQLHSTMT st) {
@@ -156,7 +159,8 @@ class MotorOdbc : public Motor {
   void FijarNivelAislamiento(int nivelAdo) override {
     aislamiento_ = nivelAdo;
     if (conexion_)
-      SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(SQLULEN(AislamientoOdbc(nivelAdo))), 0);
+      SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_TXN_ISOLATION,
+                        reinterpret_cast<SQLPOINTER>(SQLULEN(AislamientoOdbc(nivelAdo))), 0);
   }
   int ResultadosActivosMaximos() const override { return maximoActivos_; }
 
@@ -171,19 +175,19 @@ class MotorOdbc : public Motor {
   }
 
   static Resultado SinControlador() {
-    return ResultadoFallido(ado::ErrorNoEspecificado, "The ODBC driver manager could not be loaded.", "ODBC",
-                            "IM004", 0);
+    return ResultadoFallido(ado::ErrorNoEspecificado, "The ODBC driver manager could not be loaded.", "ODBC", "IM004",
+                            0);
   }
 
   static Resultado SinTransaccion() {
-    return ResultadoFallido(ado::ErrorNoEspecificado, "No transaction is active.", "ADODB.Connection", "25000",
-                            3902);
+    return ResultadoFallido(ado::ErrorNoEspecificado, "No transaction is active.", "ADODB.Connection", "25000", 3902);
   }
 
   Resultado Autocommit(bool activo) {
-    return ResultadoOdbc(SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_AUTOCOMMIT,
-                                           reinterpret_cast<SQLPOINTER>(activo ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), 0),
-                         SQL_HANDLE_DBC, conexion_->dbc);
+    return ResultadoOdbc(
+        SQLSetConnectAttr(conexion_->dbc, SQL_ATTR_AUTOCOMMIT,
+                          reinterpret_cast<SQLPOINTER>(activo ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), 0),
+        SQL_HANDLE_DBC, conexion_->dbc);
   }
 
   template <class Llamada>

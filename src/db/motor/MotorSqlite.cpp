@@ -134,9 +134,10 @@ class MotorSqlite : public Motor {
 
   Resultado Tablas(std::vector<std::string>& nombres) override {
     nombres.clear();
-    return Lista("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') AND name NOT LIKE 'sqlite_%' "
-                 "ORDER BY name",
-                 {}, 0, nombres);
+    return Lista(
+        "SELECT name FROM sqlite_master WHERE type IN ('table', 'view') AND name NOT LIKE 'sqlite_%' "
+        "ORDER BY name",
+        {}, 0, nombres);
   }
 
   Resultado Columnas(const std::string&, const std::string& tabla, std::vector<std::string>& nombres) override {

@@ -60,16 +60,17 @@ TipoDeclarado TipoDeDeclaracion(const char* declarado) {
     const char* nombre;
     int tipo;
   };
-  static const Texto textos[] = {{"VARCHAR", tipo_ado::VarChar},   {"NVARCHAR", tipo_ado::VarWChar},
-                                 {"CHAR", tipo_ado::Char},         {"NCHAR", tipo_ado::WChar},
+  static const Texto textos[] = {{"VARCHAR", tipo_ado::VarChar},     {"NVARCHAR", tipo_ado::VarWChar},
+                                 {"CHAR", tipo_ado::Char},           {"NCHAR", tipo_ado::WChar},
                                  {"VARBINARY", tipo_ado::VarBinary}, {"BINARY", tipo_ado::Binary},
                                  {"SYSNAME", tipo_ado::VarWChar}};
   for (const auto& t : textos) {
     if (base != t.nombre) continue;
-    if (largo < 0) return {t.tipo == tipo_ado::VarChar ? tipo_ado::LongVarChar : t.tipo == tipo_ado::VarWChar
-                                                                                     ? tipo_ado::LongVarWChar
-                                                                                     : tipo_ado::LongVarBinary,
-                           2147483647, LecturaColumna::Valor};
+    if (largo < 0)
+      return {t.tipo == tipo_ado::VarChar    ? tipo_ado::LongVarChar
+              : t.tipo == tipo_ado::VarWChar ? tipo_ado::LongVarWChar
+                                             : tipo_ado::LongVarBinary,
+              2147483647, LecturaColumna::Valor};
     return {t.tipo, largo ? largo : (base == "SYSNAME" ? 128 : 1), LecturaColumna::Valor};
   }
   // SQLite's own affinity rules for any other name.
@@ -96,8 +97,7 @@ bool PareceFechaIso(const char* s, int n) {
     if (!dig(i)) return false;
   if (s[4] != '-' || s[7] != '-') return false;
   if (n == 10) return true;
-  return s[10] == ' ' && dig(11) && dig(12) && s[13] == ':' && dig(14) && dig(15) && s[16] == ':' && dig(17) &&
-         dig(18);
+  return s[10] == ' ' && dig(11) && dig(12) && s[13] == ':' && dig(14) && dig(15) && s[16] == ':' && dig(17) && dig(18);
 }
 
 std::optional<FechaHora> LeerFechaIso(const char* s, int n) {

@@ -75,8 +75,10 @@ frmAcceso::frmAcceso(QWidget* padre) : QDialog(padre) {
 
   auto* rejilla = new QGridLayout(framAcceso);
   int fila = 0;
-  for (auto [rotulo, caja] : {std::pair<QLabel*, QLineEdit*>{lbUsuario, TxtUserId}, {lbcontrasena, TxtUserPassword},
-                              {Label1, TxtDbName}, {Label2, TxtServidor}}) {
+  for (auto [rotulo, caja] : {std::pair<QLabel*, QLineEdit*>{lbUsuario, TxtUserId},
+                              {lbcontrasena, TxtUserPassword},
+                              {Label1, TxtDbName},
+                              {Label2, TxtServidor}}) {
     rejilla->addWidget(rotulo, fila, 0);
     rejilla->addWidget(caja, fila++, 1);
   }

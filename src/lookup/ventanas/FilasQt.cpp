@@ -6,9 +6,7 @@
 
 FilasQt::FilasQt(Lib_FrmCons3Modelo& modelo, QObject* padre) : QAbstractTableModel(padre), modelo_(modelo) {}
 
-int FilasQt::rowCount(const QModelIndex& padre) const {
-  return padre.isValid() ? 0 : int(modelo_.Filas().Cantidad());
-}
+int FilasQt::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : int(modelo_.Filas().Cantidad()); }
 
 int FilasQt::columnCount(const QModelIndex& padre) const {
   return padre.isValid() ? 0 : int(modelo_.Columnas().size());
@@ -37,8 +35,7 @@ QVariant FilasQt::data(const QModelIndex& indice, int rol) const {
       const Variant color = modelo_.ColorDeFila(fila);
       return color.EsVacio() ? QVariant() : QVariant(QColor(ColorPlataforma(int32_t(int64_t(color.Numero())))));
     }
-    default:
-      return {};
+    default: return {};
   }
 }
 

@@ -23,13 +23,13 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Places of the window's design (twips).
-constexpr double kMargen = 60;           // the pane's left edge, the label's top
-constexpr double kArribaCajas = 420;     // the search boxes' top inside the pane
+constexpr double kMargen = 60;        // the pane's left edge, the label's top
+constexpr double kArribaCajas = 420;  // the search boxes' top inside the pane
 // The platform counts a window's borders and title bar in its size; a Qt
 // window's client area holds neither. The layout rules are applied to the
 // client area plus these, so they leave the margins they were made for.
 constexpr double kBordesVentana = 120, kTituloVentana = 400;
-constexpr int kAltoInicial = 420;        // pixels of list area the window opens with
+constexpr int kAltoInicial = 420;  // pixels of list area the window opens with
 
 const char* kEstiloConFoco = "QComboBox { background-color: #00ffff; }";  // red 0, green 255, blue 255
 const char* kEstiloSinFoco = "QComboBox { background-color: #ffffff; }";
@@ -139,9 +139,8 @@ void Lib_FrmCons3::Conectar() {
   connect(lista_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& actual) {
     if (!mostrando_ && actual.isValid()) modelo_.ListView1_ItemClick(filas_->FilaDe(actual.row()));
   });
-  connect(lista_->header(), &QHeaderView::sectionClicked, this, [this](int columna) {
-    modelo_.ListView1_ColumnClick(size_t(columna));
-  });
+  connect(lista_->header(), &QHeaderView::sectionClicked, this,
+          [this](int columna) { modelo_.ListView1_ColumnClick(size_t(columna)); });
   connect(lista_->header(), &QHeaderView::sectionResized, this, [this](int columna, int, int ancho) {
     if (!mostrando_) modelo_.ListView1_ColumnResize(size_t(columna), Twips(ancho, *this));
     ColocarCajas();
@@ -264,7 +263,8 @@ void Lib_FrmCons3::SeleccionCambiada() {
 void Lib_FrmCons3::GeometriaCambiada() {
   mostrando_ = true;
   const auto& columnas = modelo_.Columnas();
-  for (size_t k = 0; k < columnas.size(); ++k) lista_->header()->resizeSection(int(k), Pixeles(columnas[k].ancho, *this));
+  for (size_t k = 0; k < columnas.size(); ++k)
+    lista_->header()->resizeSection(int(k), Pixeles(columnas[k].ancho, *this));
   mostrando_ = false;
   desplazamiento_->setRange(0, int(modelo_.Geometria().maximoDesplazamiento));
   ColocarCajas();
@@ -328,7 +328,8 @@ bool Lib_FrmCons3::Tecla(QObject* objeto, QKeyEvent* tecla) {
     }
     return modelo_.CmbSearch_KeyDown(int16_t(caja->property("Index").toInt()), t);
   }
-  if (objeto == lista_) return modelo_.ListView1_KeyDown(t, tecla->modifiers() & Qt::ShiftModifier, tecla->text().toStdString());
+  if (objeto == lista_)
+    return modelo_.ListView1_KeyDown(t, tecla->modifiers() & Qt::ShiftModifier, tecla->text().toStdString());
   return false;
 }
 

@@ -37,18 +37,29 @@ int OperadorQt::Mensaje(const std::string& texto, int estilo, const std::string&
     case botones::Informacion: box.setIcon(QMessageBox::Information); break;
     default: break;
   }
-  struct Boton { QString texto; int codigo; QMessageBox::ButtonRole rol; };
+  struct Boton {
+    QString texto;
+    int codigo;
+    QMessageBox::ButtonRole rol;
+  };
   std::vector<Boton> lista;
   switch (botones::Conjunto(estilo)) {
-    case botones::OKCancelar: lista = {{"Aceptar", 1, QMessageBox::AcceptRole}, {"Cancelar", 2, QMessageBox::RejectRole}}; break;
+    case botones::OKCancelar:
+      lista = {{"Aceptar", 1, QMessageBox::AcceptRole}, {"Cancelar", 2, QMessageBox::RejectRole}};
+      break;
     case botones::AbortarReintentarIgnorar:
-      lista = {{"&Anular", 3, QMessageBox::RejectRole}, {"&Reintentar", 4, QMessageBox::AcceptRole}, {"&Omitir", 5, QMessageBox::ActionRole}};
+      lista = {{"&Anular", 3, QMessageBox::RejectRole},
+               {"&Reintentar", 4, QMessageBox::AcceptRole},
+               {"&Omitir", 5, QMessageBox::ActionRole}};
       break;
     case botones::SiNoCancelar:
-      lista = {{"&Sí", 6, QMessageBox::YesRole}, {"&No", 7, QMessageBox::NoRole}, {"Cancelar", 2, QMessageBox::RejectRole}};
+      lista = {
+          {"&Sí", 6, QMessageBox::YesRole}, {"&No", 7, QMessageBox::NoRole}, {"Cancelar", 2, QMessageBox::RejectRole}};
       break;
     case botones::SiNo: lista = {{"&Sí", 6, QMessageBox::YesRole}, {"&No", 7, QMessageBox::NoRole}}; break;
-    case botones::ReintentarCancelar: lista = {{"&Reintentar", 4, QMessageBox::AcceptRole}, {"Cancelar", 2, QMessageBox::RejectRole}}; break;
+    case botones::ReintentarCancelar:
+      lista = {{"&Reintentar", 4, QMessageBox::AcceptRole}, {"Cancelar", 2, QMessageBox::RejectRole}};
+      break;
     default: lista = {{"Aceptar", 1, QMessageBox::AcceptRole}}; break;
   }
   std::vector<std::pair<QAbstractButton*, int>> mapa;
@@ -65,8 +76,8 @@ int OperadorQt::Mensaje(const std::string& texto, int estilo, const std::string&
 
 std::string OperadorQt::Entrada(const std::string& indicacion, const std::string& titulo, const std::string& inicial) {
   bool ok = false;
-  const QString r = QInputDialog::getText(QApplication::activeWindow(), Q(titulo), Q(indicacion), QLineEdit::Normal,
-                                          Q(inicial), &ok);
+  const QString r =
+      QInputDialog::getText(QApplication::activeWindow(), Q(titulo), Q(indicacion), QLineEdit::Normal, Q(inicial), &ok);
   return ok ? r.toStdString() : std::string();
 }
 

@@ -107,8 +107,7 @@ QString ColorPlataforma(int32_t bgr) {
   return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF)).name();
 }
 
-ComportamientoCajas::ComportamientoCajas(VinculoModelo& vinculo, QObject* padre)
-    : QObject(padre), vinculo_(vinculo) {}
+ComportamientoCajas::ComportamientoCajas(VinculoModelo& vinculo, QObject* padre) : QObject(padre), vinculo_(vinculo) {}
 
 void ComportamientoCajas::Aplicar(QLineEdit* caja) { caja->installEventFilter(this); }
 
@@ -130,8 +129,8 @@ bool ComportamientoCajas::eventFilter(QObject* objeto, QEvent* evento) {
     case QEvent::KeyPress: {
       auto* k = static_cast<QKeyEvent*>(evento);
       const int codigo = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter ? 13
-                         : k->key() == Qt::Key_Down                               ? 40
-                                                                                  : 0;
+                         : k->key() == Qt::Key_Down                              ? 40
+                                                                                 : 0;
       if (codigo && EsTeclaAvance(codigo)) {
         // A Tab key lets the window choose the next focusable control.
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
@@ -145,8 +144,7 @@ bool ComportamientoCajas::eventFilter(QObject* objeto, QEvent* evento) {
       }
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return QObject::eventFilter(objeto, evento);
 }

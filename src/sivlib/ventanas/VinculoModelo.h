@@ -42,9 +42,9 @@ class VinculoModelo : public QObject {
 
 // Keyboard and focus behaviour of the program's text boxes: the focused
 // box takes the colours gColorFondo / gColorLetra (white and black when it
-// loses the focus; a disabled box looks disabled whatever its colours), Enter and Down move the focus on like Tab, and each
-// typed character goes through the box's data-kind filter (FiltrarTecla).
-// `alEnfocar` (optional) is told the index of the box that got the focus.
+// loses the focus; a disabled box looks disabled whatever its colours), Enter and Down move the focus on like Tab, and
+// each typed character goes through the box's data-kind filter (FiltrarTecla). `alEnfocar` (optional) is told the index
+// of the box that got the focus.
 class ComportamientoCajas : public QObject {
   Q_OBJECT
  public:

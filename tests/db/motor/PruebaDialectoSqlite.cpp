@@ -147,7 +147,8 @@ TEST(DialectoSqlite, TextosComparadosSinBlancosFinales) {
        "SELECT * FROM T WHERE SUMAR_TSQL(T.K, 1) " + Entre("'k'") + " OR " + HastaBlancos("'k'") + " < LTRIM(K)"},
       {"SELECT * FROM T WHERE F >= '05/12/2026 '", "SELECT * FROM T WHERE F >= '2026-12-05'"},
       // Blanks that count: LIKE patterns, parts of a longer operand, stored values, own collations.
-      {"SELECT * FROM T WHERE A LIKE 'a %' AND B NOT LIKE 'b '", "SELECT * FROM T WHERE A LIKE 'a %' AND B NOT LIKE 'b '"},
+      {"SELECT * FROM T WHERE A LIKE 'a %' AND B NOT LIKE 'b '",
+       "SELECT * FROM T WHERE A LIKE 'a %' AND B NOT LIKE 'b '"},
       {"SELECT * FROM T WHERE A = 'x ' + B", "SELECT * FROM T WHERE A = SUMAR_TSQL('x ', B)"},
       {"SELECT * FROM T WHERE A = 'x ' COLLATE Latin1_General_BIN", "SELECT * FROM T WHERE A = 'x ' COLLATE BINARY"},
       {"INSERT INTO T (A, B) VALUES ('x ', 'y ')", "INSERT INTO T (A, B) VALUES ('x ', 'y ')"},
@@ -241,10 +242,14 @@ TEST(DialectoSqlite, ClasesDeSentencia) {
     const char* s;
     ClaseSentencia clase;
   } casos[] = {
-      {"BEGIN TRANSACTION", ClaseSentencia::Comenzar},  {"begin tran", ClaseSentencia::Comenzar},
-      {"COMMIT TRANSACTION", ClaseSentencia::Confirmar}, {"COMMIT", ClaseSentencia::Confirmar},
-      {"ROLLBACK TRAN", ClaseSentencia::Deshacer},       {"SET NOCOUNT ON", ClaseSentencia::SinEfecto},
-      {"USE PX_ESTADISTICAS", ClaseSentencia::Usar}, {"CREATE DATABASE PX COLLATE X", ClaseSentencia::CrearBase},
+      {"BEGIN TRANSACTION", ClaseSentencia::Comenzar},
+      {"begin tran", ClaseSentencia::Comenzar},
+      {"COMMIT TRANSACTION", ClaseSentencia::Confirmar},
+      {"COMMIT", ClaseSentencia::Confirmar},
+      {"ROLLBACK TRAN", ClaseSentencia::Deshacer},
+      {"SET NOCOUNT ON", ClaseSentencia::SinEfecto},
+      {"USE PX_ESTADISTICAS", ClaseSentencia::Usar},
+      {"CREATE DATABASE PX COLLATE X", ClaseSentencia::CrearBase},
       {"SELECT 1", ClaseSentencia::Sql},
   };
   for (const auto& c : casos) EXPECT_EQ(ClasificarSentencia(c.s).clase, c.clase) << c.s;

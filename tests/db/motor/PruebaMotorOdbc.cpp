@@ -60,7 +60,8 @@ TEST_F(MotorOdbcSqlite, EscribeLeeYDescribeLasColumnas) {
   EXPECT_EQ(n, 2);
 
   std::unique_ptr<Cursor> c;
-  ASSERT_TRUE(m_->Ejecutar("SELECT Codigo, Descripcion, Stock, Precio, Alta FROM MA_ART ORDER BY Codigo", &c, nullptr).Ok());
+  ASSERT_TRUE(
+      m_->Ejecutar("SELECT Codigo, Descripcion, Stock, Precio, Alta FROM MA_ART ORDER BY Codigo", &c, nullptr).Ok());
   ASSERT_TRUE(c);
   const auto& campos = c->Campos();
   ASSERT_EQ(campos.size(), 5u);
@@ -167,11 +168,13 @@ TEST(CadenaOdbc, DeLaCadenaAdo) {
   unsetenv("UT_VORNA_DRIVER_SQLSERVER");
   unsetenv("UT_VORNA_DRIVER_ORACLE");
   FijarControladoresOdbc("", "");
-  EXPECT_EQ(CadenaOdbc(TipoOdbc::SqlServer, "PROVIDER=SQLOLEDB;Server=srv01,1433;Database =ERP;UId=ana;Pwd=a;b;", "", ""),
-            "DRIVER={FreeTDS};Server=srv01;Port=1433;Database=ERP;UID=ana;PWD=a;TDS_Version=7.4;ClientCharset=UTF-8;Language=;");
-  EXPECT_EQ(CadenaOdbc(TipoOdbc::SqlServer,
-                       "PROVIDER=SQLOLEDB;Server=srv\\INST;Database =ERP;UId=ana;Pwd=x;TDS_Version=7.2;", "luis", "c;1"),
-            "DRIVER={FreeTDS};Server=srv\\INST;Database=ERP;UID=luis;PWD={c;1};TDS_Version=7.2;ClientCharset=UTF-8;Language=;");
+  EXPECT_EQ(
+      CadenaOdbc(TipoOdbc::SqlServer, "PROVIDER=SQLOLEDB;Server=srv01,1433;Database =ERP;UId=ana;Pwd=a;b;", "", ""),
+      "DRIVER={FreeTDS};Server=srv01;Port=1433;Database=ERP;UID=ana;PWD=a;TDS_Version=7.4;ClientCharset=UTF-8;Language=;");
+  EXPECT_EQ(
+      CadenaOdbc(TipoOdbc::SqlServer, "PROVIDER=SQLOLEDB;Server=srv\\INST;Database =ERP;UId=ana;Pwd=x;TDS_Version=7.2;",
+                 "luis", "c;1"),
+      "DRIVER={FreeTDS};Server=srv\\INST;Database=ERP;UID=luis;PWD={c;1};TDS_Version=7.2;ClientCharset=UTF-8;Language=;");
   EXPECT_EQ(CadenaOdbc(TipoOdbc::Oracle, "Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=u;Password=p;", "", ""),
             "DRIVER={Oracle};DBQ=ORCL;UID=u;PWD=p;");
   EXPECT_EQ(CadenaOdbc(TipoOdbc::Directo, "DRIVER=SQLite3;Database=/tmp/x.db", "", ""),

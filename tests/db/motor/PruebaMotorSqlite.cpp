@@ -134,9 +134,9 @@ TEST_F(MotorSqliteTest, TiposDeCamposYValores) {
   ASSERT_TRUE(m_->Ejecutar("SELECT T.*, d + 1 AS suma, GETDATE() AS hoy, NULL AS nada FROM T", &c, &n).Ok());
   ASSERT_TRUE(c);
   EXPECT_EQ(n, -1);
-  const std::vector<std::pair<int, long>> esperados = {
-      {200, 50}, {202, 20}, {129, 3}, {3, 4}, {2, 2}, {11, 2}, {6, 8}, {131, 19}, {5, 8}, {135, 16}, {201, 2147483647},
-      {133, 6}};
+  const std::vector<std::pair<int, long>> esperados = {{200, 50},         {202, 20}, {129, 3},  {3, 4}, {2, 2},
+                                                       {11, 2},           {6, 8},    {131, 19}, {5, 8}, {135, 16},
+                                                       {201, 2147483647}, {133, 6}};
   const auto& campos = c->Campos();
   ASSERT_EQ(campos.size(), 15u);
   for (size_t i = 0; i < esperados.size(); ++i) {
@@ -188,12 +188,12 @@ TEST_F(MotorSqliteTest, JoinConTopConcatenacionIsNullYFechas) {
 
 TEST_F(MotorSqliteTest, FuncionesDelDialecto) {
   CrearVentas();
-  EXPECT_EQ(Filas("SELECT LEN('ab  '), CHARINDEX('c', 'abCd'), SUBSTRING('abcdef', 0, 3), LTRIM(RTRIM('  x ')),"
-                  " CONVERT(NVARCHAR, FECHA, 103), CONVERT(varchar(8), FECHA, 112), CONVERT(INT, '42'),"
-                  " CAST(Cantidad AS varchar(10)) + 'u', LEFT(IDCOMPROBANTE, 2), RIGHT(IDCOMPROBANTE, 2)"
-                  " FROM V_MV_Stock WHERE SECUENCIA = 2"),
-            (std::vector<std::vector<std::string>>{
-                {"2", "3", "ab", "x", "03/12/2026", "20261203", "42", "3u", "X0", "02"}}));
+  EXPECT_EQ(
+      Filas("SELECT LEN('ab  '), CHARINDEX('c', 'abCd'), SUBSTRING('abcdef', 0, 3), LTRIM(RTRIM('  x ')),"
+            " CONVERT(NVARCHAR, FECHA, 103), CONVERT(varchar(8), FECHA, 112), CONVERT(INT, '42'),"
+            " CAST(Cantidad AS varchar(10)) + 'u', LEFT(IDCOMPROBANTE, 2), RIGHT(IDCOMPROBANTE, 2)"
+            " FROM V_MV_Stock WHERE SECUENCIA = 2"),
+      (std::vector<std::vector<std::string>>{{"2", "3", "ab", "x", "03/12/2026", "20261203", "42", "3u", "X0", "02"}}));
   const Resultado r = Falla("SELECT 'abc' + 1");
   EXPECT_EQ(r.errores.at(0).nativo, 245);
 }
@@ -230,19 +230,20 @@ TEST_F(MotorSqliteTest, ErroresConLosCodigosDelServidor) {
 TEST_F(MotorSqliteTest, LoteConTransaccionEnLineasSeparadas) {
   Ok("CREATE TABLE Control_Acceso (Maquina varchar(10), Usuario varchar(10), Ingreso datetime)");
   long n = 0;
-  ASSERT_TRUE(m_->Ejecutar("BEGIN TRANSACTION \r\r"
-                           "INSERT INTO Control_Acceso (Maquina,Usuario,Ingreso) VALUES ('PC07','ANA','03/05/24 14:07')\r"
-                           "INSERT INTO Control_Acceso (Maquina,Usuario) VALUES ('PC08','LUIS')\r",
-                           nullptr, &n)
-                  .Ok());
+  ASSERT_TRUE(
+      m_->Ejecutar("BEGIN TRANSACTION \r\r"
+                   "INSERT INTO Control_Acceso (Maquina,Usuario,Ingreso) VALUES ('PC07','ANA','03/05/24 14:07')\r"
+                   "INSERT INTO Control_Acceso (Maquina,Usuario) VALUES ('PC08','LUIS')\r",
+                   nullptr, &n)
+          .Ok());
   EXPECT_EQ(n, 2);
   ASSERT_TRUE(m_->Ejecutar("COMMIT TRANSACTION", nullptr, nullptr).Ok());
   EXPECT_EQ(Filas("SELECT Maquina, Ingreso FROM Control_Acceso ORDER BY Maquina"),
             (std::vector<std::vector<std::string>>{{"PC07", "2024-05-03 14:07:00"}, {"PC08", "<null>"}}));
 
   // A failing statement stops the batch; the caller rolls back.
-  const Resultado r = m_->Ejecutar("BEGIN TRANSACTION \r\rDELETE Control_Acceso\rINSERT INTO Nada VALUES (1)\r",
-                                   nullptr, nullptr);
+  const Resultado r =
+      m_->Ejecutar("BEGIN TRANSACTION \r\rDELETE Control_Acceso\rINSERT INTO Nada VALUES (1)\r", nullptr, nullptr);
   EXPECT_EQ(r.errores.at(0).nativo, 208);
   ASSERT_TRUE(m_->Ejecutar("ROLLBACK TRANSACTION", nullptr, nullptr).Ok());
   EXPECT_EQ(Filas("SELECT COUNT(*) FROM Control_Acceso"), (std::vector<std::vector<std::string>>{{"2"}}));
@@ -259,9 +260,9 @@ TEST_F(MotorSqliteTest, LoteConTransaccionEnLineasSeparadas) {
 TEST_F(MotorSqliteTest, LecturaEnFlujoSinCargarElResultado) {
   // An endless sequence: only a cursor that steps row by row can hand out its first rows.
   std::unique_ptr<Cursor> c;
-  ASSERT_TRUE(m_->Ejecutar("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) SELECT x FROM n", &c,
-                           nullptr)
-                  .Ok());
+  ASSERT_TRUE(
+      m_->Ejecutar("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) SELECT x FROM n", &c, nullptr)
+          .Ok());
   Resultado r;
   for (int i = 1; i <= 1000; ++i) {
     ASSERT_TRUE(c->Siguiente(r));
@@ -330,23 +331,23 @@ TEST_F(MotorSqliteTest, UnDiaEsSuMedianocheEnCualquierFormaGuardada) {
      "INSERT INTO MOV VALUES (5, '2026-12-10')");
   // A day is midnight of that day, whichever form the row stored it in.
   VerificarIds("MOV", {
-      {"FECHA = '09/12/2026'", "2 3"},
-      {"FECHA <> '09/12/2026'", "1 4 5"},
-      {"FECHA < '09/12/2026'", "1"},
-      {"FECHA <= '09/12/2026'", "1 2 3"},
-      {"FECHA > '09/12/2026'", "4 5"},
-      {"FECHA >= '09/12/2026'", "2 3 4 5"},
-      {"FECHA>='09/12/2026' AND FECHA<='09/12/2026'", "2 3"},
-      {"FECHA BETWEEN '08/12/2026' AND '09/12/2026'", "1 2 3"},
-      {"FECHA NOT BETWEEN '09/12/2026' AND '09/12/2026'", "1 4 5"},
-      {"FECHA IN ('09/12/2026', '10/12/2026')", "2 3 5"},
-      {"'09/12/2026' = FECHA", "2 3"},
-      {"'09/12/2026' >= FECHA", "1 2 3"},
-      {"'09/12/2026' < FECHA", "4 5"},
-      {"FECHA <= #09/12/2026#", "1 2 3"},
-      {"FECHA <= '09/12/2026 10:00:00'", "1 2 3 4"},
-      {"CASE WHEN FECHA = '09/12/2026' THEN 1 ELSE 0 END = 1", "2 3"},
-  });
+                          {"FECHA = '09/12/2026'", "2 3"},
+                          {"FECHA <> '09/12/2026'", "1 4 5"},
+                          {"FECHA < '09/12/2026'", "1"},
+                          {"FECHA <= '09/12/2026'", "1 2 3"},
+                          {"FECHA > '09/12/2026'", "4 5"},
+                          {"FECHA >= '09/12/2026'", "2 3 4 5"},
+                          {"FECHA>='09/12/2026' AND FECHA<='09/12/2026'", "2 3"},
+                          {"FECHA BETWEEN '08/12/2026' AND '09/12/2026'", "1 2 3"},
+                          {"FECHA NOT BETWEEN '09/12/2026' AND '09/12/2026'", "1 4 5"},
+                          {"FECHA IN ('09/12/2026', '10/12/2026')", "2 3 5"},
+                          {"'09/12/2026' = FECHA", "2 3"},
+                          {"'09/12/2026' >= FECHA", "1 2 3"},
+                          {"'09/12/2026' < FECHA", "4 5"},
+                          {"FECHA <= #09/12/2026#", "1 2 3"},
+                          {"FECHA <= '09/12/2026 10:00:00'", "1 2 3 4"},
+                          {"CASE WHEN FECHA = '09/12/2026' THEN 1 ELSE 0 END = 1", "2 3"},
+                      });
 }
 
 TEST_F(MotorSqliteTest, UnTextoConBlancosFinalesEncuentraLosValoresConOSinEllos) {
@@ -358,28 +359,28 @@ TEST_F(MotorSqliteTest, UnTextoConBlancosFinalesEncuentraLosValoresConOSinEllos)
      "INSERT INTO CFG VALUES (4, 'ZETA', '', 10)");
   // A compared text with trailing blanks matches whatever blanks the row holds.
   VerificarIds("CFG", {
-      {"GRUPO = 'DATOS  '", "1 2"},
-      {"GRUPO = 'DATOS '", "1 2"},
-      {"GRUPO <> 'DATOS '", "3 4"},
-      {"GRUPO <= 'DATOS '", "1 2 4"},
-      {"GRUPO > 'DATOS '", "3"},
-      {"GRUPO < 'DATOS'", "4"},
-      {"GRUPO >= 'DATOS  '", "1 2 3"},
-      {"GRUPO BETWEEN 'A' AND 'DATOS '", "1 2"},
-      {"GRUPO IN ('DATOS  ', 'X')", "1 2"},
-      {"'DATOS ' = GRUPO", "1 2"},
-      {"GRUPO = '  '", "4"},
-      {"CLAVE = 'Nro_Paquete '", "1 2"},
-      {"N = '8 '", "2"},
-      {"GRUPO LIKE 'DATOS %'", "1 3"},
-      // The row found again by every value it was read with, as the
-      // recordset's update does it.
-      {"CLAVE = 'NRO_PAQUETE' AND GRUPO = 'DATOS  ' AND N = 7", "1"},
-  });
+                          {"GRUPO = 'DATOS  '", "1 2"},
+                          {"GRUPO = 'DATOS '", "1 2"},
+                          {"GRUPO <> 'DATOS '", "3 4"},
+                          {"GRUPO <= 'DATOS '", "1 2 4"},
+                          {"GRUPO > 'DATOS '", "3"},
+                          {"GRUPO < 'DATOS'", "4"},
+                          {"GRUPO >= 'DATOS  '", "1 2 3"},
+                          {"GRUPO BETWEEN 'A' AND 'DATOS '", "1 2"},
+                          {"GRUPO IN ('DATOS  ', 'X')", "1 2"},
+                          {"'DATOS ' = GRUPO", "1 2"},
+                          {"GRUPO = '  '", "4"},
+                          {"CLAVE = 'Nro_Paquete '", "1 2"},
+                          {"N = '8 '", "2"},
+                          {"GRUPO LIKE 'DATOS %'", "1 3"},
+                          // The row found again by every value it was read with, as the
+                          // recordset's update does it.
+                          {"CLAVE = 'NRO_PAQUETE' AND GRUPO = 'DATOS  ' AND N = 7", "1"},
+                      });
   long n = 0;
-  ASSERT_TRUE(m_->Ejecutar("UPDATE CFG SET N = 70 WHERE CLAVE = 'NRO_PAQUETE' AND GRUPO = 'DATOS  ' AND ID = 1",
-                           nullptr, &n)
-                  .Ok());
+  ASSERT_TRUE(
+      m_->Ejecutar("UPDATE CFG SET N = 70 WHERE CLAVE = 'NRO_PAQUETE' AND GRUPO = 'DATOS  ' AND ID = 1", nullptr, &n)
+          .Ok());
   EXPECT_EQ(n, 1);
 }
 

@@ -24,8 +24,8 @@ class ArranqueMascaras : public ConBaseSqlite {
   }
   bool Iniciar() {
     std::string cadena;
-    return IniciarSesion(false, "@server=sqlite; @dbname=" + base + "; @usuario=ana; @ParametroAdicional=1;",
-                         cadena, 3);
+    return IniciarSesion(false, "@server=sqlite; @dbname=" + base + "; @usuario=ana; @ParametroAdicional=1;", cadena,
+                         3);
   }
   const std::string definiciones = CarpetaEjecutable() + "consultas.prx";
 };

@@ -65,9 +65,11 @@ TEST_F(VentanaLista, AbreConSusControlesYElFiltroInicialElegido) {
   Abrir();
   EXPECT_EQ(ventana->objectName(), "Lib_FrmCons3");
   EXPECT_EQ(ventana->windowTitle(), "Consulta...");
-  for (const auto& [nombre, texto] : std::vector<std::pair<const char*, const char*>>{
-           {"CmdAceptar", "&Aceptar"}, {"CmdCancelar", "&Cancelar"}, {"CmdNueva", "&Nueva Busqueda"},
-           {"CmdNuevo", "N&uevo"}, {"CmdTodos", "&Marcar"}}) {
+  for (const auto& [nombre, texto] : std::vector<std::pair<const char*, const char*>>{{"CmdAceptar", "&Aceptar"},
+                                                                                      {"CmdCancelar", "&Cancelar"},
+                                                                                      {"CmdNueva", "&Nueva Busqueda"},
+                                                                                      {"CmdNuevo", "N&uevo"},
+                                                                                      {"CmdTodos", "&Marcar"}}) {
     auto* b = ventana->findChild<QPushButton*>(nombre);
     ASSERT_TRUE(b) << nombre;
     EXPECT_EQ(b->text().toStdString(), texto);

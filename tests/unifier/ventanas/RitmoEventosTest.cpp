@@ -15,7 +15,8 @@ namespace {
 using namespace std::chrono_literals;
 
 void Encolar(int& entregados) {
-  QMetaObject::invokeMethod(qApp, [&entregados] { ++entregados; }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      qApp, [&entregados] { ++entregados; }, Qt::QueuedConnection);
 }
 
 TEST(RitmoEventos, ProcesaUnaVezPorIntervaloYLoPendienteEsperaALaSiguienteRonda) {

@@ -121,9 +121,9 @@ TEST_F(VentanaVornaQt, AlAbrirLasFechasSonLasDelServidorAunqueElEstadoGuardadoTe
 // Desde". Pressed with the toolbar's button or its key.
 TEST_F(VentanaVornaQt, ConsultarActuaSobreLaUltimaCajaEnfocada) {
   struct Caso {
-    int enfocar;       // -1: right after opening
-    bool conTecla;     // F5 instead of the button
-    int caja;          // the box that changes
+    int enfocar;    // -1: right after opening
+    bool conTecla;  // F5 instead of the button
+    int caja;       // the box that changes
     const char* respuesta;
     const char* esperado;
   };
@@ -274,8 +274,7 @@ TEST_F(VentanaVornaQt, UnaOrdenDeLaBarraDuranteLaGeneracionNoAnidaOtraNiCierra) 
   FijarOperador(operador);
   Mostrar();
   ventana->Modelo().Ventana().FijarTexto(ventana->Modelo().TxtFields(3), destino);
-  ventana->Modelo().Ventana().FijarTexto(ventana->Modelo().TxtFields(0),
-                                         FechaHora::Ahora().MasDias(-15).SoloFecha());
+  ventana->Modelo().Ventana().FijarTexto(ventana->Modelo().TxtFields(0), FechaHora::Ahora().MasDias(-15).SoloFecha());
   Casilla("chkVentas")->click();
   Enfocar(Caja(1));
 
@@ -348,9 +347,9 @@ TEST_F(VentanaVornaQt, CerrarGuardaElEstadoYTerminaElPrograma) {
     EXPECT_FALSE(VentanaAbierta("frmInterfaceVorna"));
     EXPECT_EQ(Consultar("SELECT VALOR FROM TA_CONFIG_FORM WHERE NOMBRE='chkStock' AND PROPIEDAD='Value'"),
               (Filas{{"1"}}));
-    EXPECT_EQ(Consultar("SELECT USUARIO FROM TA_CONFIG_FORM WHERE NOMBRE='TxtFields' AND VALOR='" + carpetaElegida +
-                        "'"),
-              (Filas{{"ana"}}));
+    EXPECT_EQ(
+        Consultar("SELECT USUARIO FROM TA_CONFIG_FORM WHERE NOMBRE='TxtFields' AND VALOR='" + carpetaElegida + "'"),
+        (Filas{{"ana"}}));
     ventana->close();  // a close after the close step saves nothing twice
     EXPECT_EQ(terminaciones, 1);
 

@@ -10,16 +10,16 @@
 namespace dialecto_sqlite {
 
 enum class ClaseToken {
-  Espacio,       // blanks, tabs, line breaks
-  Comentario,    // -- to end of line, /* ... */
-  Palabra,       // name or keyword (letters, digits, _ @ # $, bytes >= 0x80)
+  Espacio,     // blanks, tabs, line breaks
+  Comentario,  // -- to end of line, /* ... */
+  Palabra,     // name or keyword (letters, digits, _ @ # $, bytes >= 0x80)
   Numero,
-  Literal,       // 'text' with '' inside, also N'text'
-  Corchete,      // [name]
-  Comillas,      // "name"
-  FechaAccess,   // #dd/mm/yyyy# of the local-file dialect
-  Simbolo,       // one operator or punctuation (<=, >=, <>, !=, || as one)
-  Crudo,         // text put in by a rule, taken as one operand
+  Literal,      // 'text' with '' inside, also N'text'
+  Corchete,     // [name]
+  Comillas,     // "name"
+  FechaAccess,  // #dd/mm/yyyy# of the local-file dialect
+  Simbolo,      // one operator or punctuation (<=, >=, <>, !=, || as one)
+  Crudo,        // text put in by a rule, taken as one operand
 };
 
 struct Token {

@@ -10,14 +10,14 @@
 namespace dialecto_sqlite {
 
 enum class ClaseSentencia {
-  Sql,               // run on SQLite (texto is the translated statement)
-  Comenzar,          // BEGIN TRAN / BEGIN TRANSACTION
-  Confirmar,         // COMMIT [TRAN | TRANSACTION | WORK]
-  Deshacer,          // ROLLBACK [TRAN | TRANSACTION | WORK]
-  SinEfecto,         // SET NOCOUNT ..., SET TRANSACTION ISOLATION ..., GO, PRINT
-  CrearBase,         // CREATE DATABASE name (texto is the name)
-  Usar,              // USE name (texto is the name)
-  Procedimiento,     // EXEC / EXECUTE of one or more procedures (texto is empty)
+  Sql,            // run on SQLite (texto is the translated statement)
+  Comenzar,       // BEGIN TRAN / BEGIN TRANSACTION
+  Confirmar,      // COMMIT [TRAN | TRANSACTION | WORK]
+  Deshacer,       // ROLLBACK [TRAN | TRANSACTION | WORK]
+  SinEfecto,      // SET NOCOUNT ..., SET TRANSACTION ISOLATION ..., GO, PRINT
+  CrearBase,      // CREATE DATABASE name (texto is the name)
+  Usar,           // USE name (texto is the name)
+  Procedimiento,  // EXEC / EXECUTE of one or more procedures (texto is empty)
 };
 
 struct Sentencia {

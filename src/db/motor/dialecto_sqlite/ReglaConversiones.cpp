@@ -47,8 +47,8 @@ void ReglaConversiones(std::vector<Token>& t) {
       nuevo = Llamada(Unir(t, abre + 1, coma));
       nuevo.insert(nuevo.end(), t.begin() + coma + 1, t.begin() + cierra + 1);
     } else {
-      const size_t as =
-          BuscarEnNivel(t, abre + 1, cierra, [](const Token& k) { return EsPalabra(k, "AS"); }, true);
+      const size_t as = BuscarEnNivel(
+          t, abre + 1, cierra, [](const Token& k) { return EsPalabra(k, "AS"); }, true);
       if (as == std::string::npos) continue;
       nuevo = Llamada(Unir(t, as + 1, cierra));
       nuevo.push_back({ClaseToken::Espacio, " "});

@@ -8,8 +8,8 @@ namespace dialecto_sqlite {
 // "name(" is renamed: "x ISNULL" and "LEFT JOIN" stay.
 void ReglaNombresDeFuncion(std::vector<Token>& t) {
   for (size_t i = 0; i < t.size(); ++i) {
-    const char* nuevo = EsPalabra(t[i], "ISNULL") ? "IFNULL"
-                        : EsPalabra(t[i], "LEFT") ? "LEFT_TSQL"
+    const char* nuevo = EsPalabra(t[i], "ISNULL")  ? "IFNULL"
+                        : EsPalabra(t[i], "LEFT")  ? "LEFT_TSQL"
                         : EsPalabra(t[i], "RIGHT") ? "RIGHT_TSQL"
                                                    : nullptr;
     if (!nuevo) continue;

@@ -44,10 +44,8 @@ void ReglaSugerencias(std::vector<Token>& t) {
     if (fin == std::string::npos) continue;
     const size_t ant = Anterior(t, i);
     size_t desde = i;
-    if (ant != std::string::npos && EsPalabra(t[ant], "WITH"))
-      desde = ant;
-    else if (!soloNolock)
-      continue;
+    if (ant != std::string::npos && EsPalabra(t[ant], "WITH")) desde = ant;
+    else if (!soloNolock) continue;
     t.erase(t.begin() + desde, t.begin() + fin + 1);
     i = desde;
   }

@@ -14,12 +14,12 @@ namespace {
 const size_t npos = std::string::npos;
 
 bool EsClave(const Token& k) {
-  for (const char* p : {"SELECT", "FROM",   "WHERE", "AND",   "OR",    "NOT",      "ON",    "AS",     "WHEN",
-                        "THEN",   "ELSE",   "END",   "CASE",  "IN",    "BETWEEN",  "LIKE",  "IS",     "ORDER",
-                        "GROUP",  "BY",     "HAVING", "SET",  "VALUES", "JOIN",    "INNER", "LEFT",   "RIGHT",
-                        "OUTER",  "FULL",   "CROSS", "UNION", "ALL",   "DISTINCT", "TOP",   "PERCENT", "INTO",
-                        "INSERT", "UPDATE", "DELETE", "LIMIT", "ASC",  "DESC",     "EXISTS", "ESCAPE", "WITH",
-                        "TIES",   "OFFSET", "COLLATE"})
+  for (const char* p :
+       {"SELECT", "FROM", "WHERE",    "AND",    "OR",      "NOT",  "ON",     "AS",     "WHEN",   "THEN",
+        "ELSE",   "END",  "CASE",     "IN",     "BETWEEN", "LIKE", "IS",     "ORDER",  "GROUP",  "BY",
+        "HAVING", "SET",  "VALUES",   "JOIN",   "INNER",   "LEFT", "RIGHT",  "OUTER",  "FULL",   "CROSS",
+        "UNION",  "ALL",  "DISTINCT", "TOP",    "PERCENT", "INTO", "INSERT", "UPDATE", "DELETE", "LIMIT",
+        "ASC",    "DESC", "EXISTS",   "ESCAPE", "WITH",    "TIES", "OFFSET", "COLLATE"})
     if (EsPalabra(k, p)) return true;
   return false;
 }
@@ -39,10 +39,8 @@ class Nivel {
         out.push_back(t_[i++]);
         continue;
       }
-      if (reescrita_.empty())
-        out.insert(out.end(), t_.begin() + i, t_.begin() + fin + 1);
-      else
-        out.push_back({ClaseToken::Crudo, reescrita_});
+      if (reescrita_.empty()) out.insert(out.end(), t_.begin() + i, t_.begin() + fin + 1);
+      else out.push_back({ClaseToken::Crudo, reescrita_});
       i = fin + 1;
     }
     return out;
@@ -96,14 +94,12 @@ class Nivel {
     if (k.clase == ClaseToken::Palabra) {
       const size_t s = Sig(i);
       const bool llamada = s != npos && EsGrupo(t_[s]);
-      if (llamada && !EsPalabra(k, "IN") && !EsPalabra(k, "EXISTS") && !EsPalabra(k, "VALUES") &&
-          !EsPalabra(k, "AS") && !EsPalabra(k, "ON"))
+      if (llamada && !EsPalabra(k, "IN") && !EsPalabra(k, "EXISTS") && !EsPalabra(k, "VALUES") && !EsPalabra(k, "AS") &&
+          !EsPalabra(k, "ON"))
         fin = s;
-      else if (!EsClave(k))
-        fin = i;
+      else if (!EsClave(k)) fin = i;
     } else if (k.clase == ClaseToken::Numero || k.clase == ClaseToken::Literal || k.clase == ClaseToken::Corchete ||
-               k.clase == ClaseToken::Comillas || k.clase == ClaseToken::FechaAccess ||
-               k.clase == ClaseToken::Crudo) {
+               k.clase == ClaseToken::Comillas || k.clase == ClaseToken::FechaAccess || k.clase == ClaseToken::Crudo) {
       fin = i;
     }
     // Qualified names: a.b.c

@@ -27,8 +27,8 @@ size_t FinDelSelect(const std::vector<Token>& t, size_t s) {
 
 std::string LimitePorcentaje(const std::string& porcentaje, const std::string& consulta) {
   const std::string filas = "COUNT(*) * " + porcentaje + " / 100.0";
-  return " LIMIT (SELECT CAST(" + filas + " AS INTEGER) + (" + filas + " > CAST(" + filas +
-         " AS INTEGER)) FROM (" + consulta + "))";
+  return " LIMIT (SELECT CAST(" + filas + " AS INTEGER) + (" + filas + " > CAST(" + filas + " AS INTEGER)) FROM (" +
+         consulta + "))";
 }
 
 void ConvertirTop(std::vector<Token>& t, size_t sel) {
@@ -66,8 +66,7 @@ void ConvertirTop(std::vector<Token>& t, size_t sel) {
   size_t donde = finSelect;
   while (donde > sel + 1 && !EsSignificativo(t[donde - 1])) --donde;
   std::string limite;
-  if (!porcentaje)
-    limite = " LIMIT " + cuenta;
+  if (!porcentaje) limite = " LIMIT " + cuenta;
   else if (std::strtod(cuenta.c_str(), nullptr) < 100 || cuenta[0] == '(')
     limite = LimitePorcentaje(cuenta, Unir(t, sel, donde));
   if (!limite.empty()) t.insert(t.begin() + donde, {ClaseToken::Crudo, limite});

@@ -43,7 +43,8 @@ bool EsNombre(const Token& k) {
 
 std::string SinComillas(const Token& k) {
   if (k.clase == ClaseToken::Corchete) return texto::ReemplazarTodo(k.texto.substr(1, k.texto.size() - 2), "]]", "]");
-  if (k.clase == ClaseToken::Comillas) return texto::ReemplazarTodo(k.texto.substr(1, k.texto.size() - 2), "\"\"", "\"");
+  if (k.clase == ClaseToken::Comillas)
+    return texto::ReemplazarTodo(k.texto.substr(1, k.texto.size() - 2), "\"\"", "\"");
   return k.texto;
 }
 

@@ -11,8 +11,8 @@
 namespace dialecto_sqlite {
 
 struct ValorAsignado {
-  std::string tabla;    // without owner and quotes
-  std::string columna;  // empty when not named (INSERT without column list: see posicion)
+  std::string tabla;                    // without owner and quotes
+  std::string columna;                  // empty when not named (INSERT without column list: see posicion)
   size_t posicion = std::string::npos;  // place in its VALUES row; npos in an UPDATE
   size_t desde = 0, hasta = 0;          // its tokens [desde, hasta), without blanks around
   size_t igual = std::string::npos;     // the "=" that assigns it in an UPDATE's SET list

@@ -65,10 +65,8 @@ const char* PatronDeEstilo(long estilo) {
 
 std::string TextoDeNumero(double d) {
   char buf[40];
-  if (std::fabs(d) < 9e15 && d == std::trunc(d))
-    std::snprintf(buf, sizeof buf, "%lld", (long long)d);
-  else
-    std::snprintf(buf, sizeof buf, "%.15g", d);
+  if (std::fabs(d) < 9e15 && d == std::trunc(d)) std::snprintf(buf, sizeof buf, "%lld", (long long)d);
+  else std::snprintf(buf, sizeof buf, "%.15g", d);
   return buf;
 }
 

@@ -18,7 +18,8 @@ void ParteDeFecha(sqlite3_context* ctx, int, sqlite3_value** argv) {
   const unsigned char* t = sqlite3_value_text(argv[0]);
   if (!t) return sqlite3_result_null(ctx);
   const auto f = FechaHora::DesdeTexto(reinterpret_cast<const char*>(t));
-  if (!f) return sqlite3_result_error(ctx, "Conversion failed when converting date and/or time from character string.", -1);
+  if (!f)
+    return sqlite3_result_error(ctx, "Conversion failed when converting date and/or time from character string.", -1);
   sqlite3_result_int(ctx, (*f).*Parte);
 }
 

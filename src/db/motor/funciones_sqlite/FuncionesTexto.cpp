@@ -97,9 +97,15 @@ void RegistrarTexto(sqlite3* db) {
     const char* nombre;
     int args;
     void (*f)(sqlite3_context*, int, sqlite3_value**);
-  } fs[] = {{"LEN", 1, Len},           {"CHARINDEX", 2, CharIndex}, {"CHARINDEX", 3, CharIndex},
-            {"SUBSTRING", 3, Substring}, {"SUBSTRING", 2, Substring}, {"LEFT_TSQL", 2, Left},
-            {"RIGHT_TSQL", 2, Right},       {"REPLICATE", 2, Replicate}, {"SPACE", 1, Space}};
+  } fs[] = {{"LEN", 1, Len},
+            {"CHARINDEX", 2, CharIndex},
+            {"CHARINDEX", 3, CharIndex},
+            {"SUBSTRING", 3, Substring},
+            {"SUBSTRING", 2, Substring},
+            {"LEFT_TSQL", 2, Left},
+            {"RIGHT_TSQL", 2, Right},
+            {"REPLICATE", 2, Replicate},
+            {"SPACE", 1, Space}};
   for (const auto& f : fs) sqlite3_create_function(db, f.nombre, f.args, det, nullptr, f.f, nullptr, nullptr);
 }
 

@@ -80,4 +80,14 @@ bool GenerarBaseDemo(const std::string& archivo, const ParametrosDemo& parametro
   return true;
 }
 
+ParametrosDemo ParametrosDeTamano(long lineas, long clientes, long articulos, long vendedores, int dias) {
+  ParametrosDemo p;
+  p.lineas = lineas;
+  p.clientes = clientes;
+  p.articulos = articulos;
+  p.vendedores = vendedores;
+  p.dias = dias;
+  return p;
+}
+
 }  // namespace demo

@@ -38,6 +38,10 @@ struct ParametrosDemo {
   bool reemplazar = false;             // replace an existing file
 };
 
+// The parameters of a database of the given size, covering `dias` days
+// ending today; every other member at its default.
+ParametrosDemo ParametrosDeTamano(long lineas, long clientes, long articulos, long vendedores, int dias);
+
 // What was written.
 struct ResumenDemo {
   long lineasVenta = 0;       // movement lines of the exported voucher types

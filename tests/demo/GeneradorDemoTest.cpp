@@ -18,12 +18,7 @@
 namespace {
 
 demo::ParametrosDemo Pequena() {
-  demo::ParametrosDemo p;
-  p.lineas = 4000;
-  p.clientes = 300;
-  p.articulos = 60;
-  p.vendedores = 8;
-  p.dias = 10;
+  demo::ParametrosDemo p = demo::ParametrosDeTamano(4000, 300, 60, 8, 10);
   p.destino = "/srv/vorna/";
   p.paquete = 15;
   p.hoy = FechaHora{2024, 12, 8, 15, 30, 12};

@@ -9,12 +9,7 @@
 // The parameters, with `destino` stored as this machine's destination
 // folder and the package counter at 15.
 inline demo::ParametrosDemo DemoChica(const std::string& destino) {
-  demo::ParametrosDemo p;
-  p.lineas = 3000;
-  p.clientes = 200;
-  p.articulos = 40;
-  p.vendedores = 5;
-  p.dias = 10;
+  demo::ParametrosDemo p = demo::ParametrosDeTamano(3000, 200, 40, 5, 10);
   p.destino = destino;
   p.paquete = 15;
   return p;

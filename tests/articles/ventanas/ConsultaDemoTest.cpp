@@ -28,12 +28,7 @@ class ConsultaDemo : public ConBaseSqlite {
  protected:
   void SetUp() override {
     ConBaseSqlite::SetUp();
-    demo::ParametrosDemo p;
-    p.lineas = 50;
-    p.clientes = 5;
-    p.articulos = 30;
-    p.vendedores = 2;
-    p.dias = 3;
+    demo::ParametrosDemo p = demo::ParametrosDeTamano(50, 5, 30, 2, 3);
     std::string error;
     ASSERT_TRUE(demo::GenerarBaseDemo(demoBase, p, nullptr, &error)) << error;
     Abrir(demoBase);

@@ -20,12 +20,7 @@ class ConsultasSobreDemo : public ConBaseSqlite {
  protected:
   void SetUp() override {
     ConBaseSqlite::SetUp();
-    demo::ParametrosDemo p;
-    p.lineas = 50;
-    p.clientes = 20;
-    p.articulos = 60;
-    p.vendedores = 3;
-    p.dias = 3;
+    demo::ParametrosDemo p = demo::ParametrosDeTamano(50, 20, 60, 3, 3);
     std::string error;
     ASSERT_TRUE(demo::GenerarBaseDemo(demoBase, p, nullptr, &error)) << error;
     Abrir(demoBase);

@@ -29,12 +29,7 @@ class PrimerArranque : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(destino);
-    demo::ParametrosDemo p;
-    p.lineas = 400;
-    p.clientes = 30;
-    p.articulos = 12;
-    p.vendedores = 3;
-    p.dias = 10;
+    demo::ParametrosDemo p = demo::ParametrosDeTamano(400, 30, 12, 3, 10);
     p.destino = destino;
     p.paquete = 15;
     std::string error;

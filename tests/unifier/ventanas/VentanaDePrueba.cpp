@@ -18,12 +18,7 @@ void VentanaDePrueba::TearDown() {
 
 void VentanaDePrueba::UsarBaseDemo() {
   std::filesystem::create_directories(destino);
-  demo::ParametrosDemo p;
-  p.lineas = 400;
-  p.clientes = 60;
-  p.articulos = 20;
-  p.vendedores = 4;
-  p.dias = 10;
+  demo::ParametrosDemo p = demo::ParametrosDeTamano(400, 60, 20, 4, 10);
   p.destino = destino;
   const std::string demoDb = carpeta / "demo.sqlite";
   std::string error;

@@ -69,8 +69,8 @@ void FrmArtAltaModelo::AltaArticulos() {
   // Only what this insert leaves in the list tells whether it went in.
   db.gCnn->Errors.Clear();
   db.EjecutaConsultaSQL(SentenciaAlta(id, codigoBarra, descripcion));
-  if (db.gCnn->Errors.Count() > 0) {
-    operador().Mensaje(db.gCnn->Errors.Item(0).descripcion, botones::OK, "");
+  if (db.gCnn->Errors.Fallos() > 0) {
+    operador().Mensaje(db.gCnn->Errors.PrimerFallo().descripcion, botones::OK, "");
     return;
   }
   // SQL Server's "would be truncated" is cleared from the list as a warning,

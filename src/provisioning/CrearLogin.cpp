@@ -47,8 +47,8 @@ void CrearLogin(const std::string& BaseDatos, const std::string& Usuario, const 
   }
   conexion.EjecutaConsultaSQL(sentencias_login::AgregarLogin(Usuario, Clave, BaseDatos, ",'Spanish'"));
   const ErroresProveedor& errores = conexion.gCnn->Errors;
-  if (errores.Count() > 0) {
-    const ErrorProveedor primero = errores.Item(0);
+  if (errores.Fallos() > 0) {
+    const ErrorProveedor primero = errores.PrimerFallo();
     if (primero.nativo == kClaveFueraDePolitica) AvisarPolitica(primero.descripcion, Usuario);
     // The statistics database, whatever login was asked for: it is the
     // one database this provisioning knows how to create.

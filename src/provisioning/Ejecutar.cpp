@@ -36,8 +36,8 @@ void PrepararSesion() {
   db.gCnn->Errors.Clear();
   db.EjecutaConsultaSQL("SET NOCOUNT ON");
   ErroresProveedor& lista = db.gCnn->Errors;
-  if (lista.Count() == 0) return;
-  operador().Mensaje(lista.Item(0).descripcion, botones::OK, "");
+  if (lista.Fallos() == 0) return;
+  operador().Mensaje(lista.PrimerFallo().descripcion, botones::OK, "");
   lista.Clear();
 }
 

@@ -28,12 +28,15 @@ bool EjecutarLote(const GuionEnCurso& guion, const std::string& lote, int pasada
     db.EjecutaConsultaSQL(copia, filas, nullptr);
   }
   ErroresProveedor& lista = db.gCnn->Errors;
-  const long nativo = lista.Count() > 0 ? lista.Item(0).nativo : 0;
-  if (lista.Count() > 0 && !EsErrorEsperado(nativo)) {
-    guion.anotar(BloqueError(FechaHora::Ahora(), nativo, lista.Item(0).descripcion, copia));
+  // PRINT output and other informational records stay in the list but are
+  // not failures of the statement.
+  const bool fallo = lista.Fallos() > 0;
+  const ErrorProveedor& primero = lista.PrimerFallo();
+  if (fallo && !EsErrorEsperado(primero.nativo)) {
+    guion.anotar(BloqueError(FechaHora::Ahora(), primero.nativo, primero.descripcion, copia));
     errores = true;
   }
-  const bool otraPasada = lista.Count() > 0 && nativo == kObjetoInexistente;
+  const bool otraPasada = fallo && primero.nativo == kObjetoInexistente;
   lista.Clear();
   operador().ProcesarEventos();
   return otraPasada;

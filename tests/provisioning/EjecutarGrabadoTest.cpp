@@ -138,6 +138,30 @@ TEST_F(EjecutarGrabado, ErroresDeLaSesion) {
   EXPECT_EQ(LeerArchivo(ArchivosDeErrores(carpeta.Ruta()).at(0)), "") << "the session's failure is not a batch's";
 }
 
+// PRINT output reaches the provider list as an informational record
+// (SQL state 01000): the batch went well, so no error block and no
+// "errors detected" message; a failure after it still counts.
+TEST_F(EjecutarGrabado, UnAvisoNoEsUnError) {
+  RespuestaGrabada aviso;
+  aviso.resultado.errores = {ErrorProveedor{"01000", 0, "[FreeTDS][SQL Server]Vistas creadas", 0, ""}};
+  grabacion->Responder("PRINT", aviso);
+  const auto todo = [&] {
+    std::string bytes;
+    for (const auto& archivo : ArchivosDeErrores(carpeta.Ruta())) bytes += LeerArchivo(archivo);
+    return bytes;
+  };
+  Ejecutar(Guion("PRINT 'Vistas creadas'\r\n"));
+  EXPECT_EQ(todo(), "");
+  EXPECT_TRUE(op->Mostrados().empty());
+
+  grabacion->Responder("UPDATE", RespuestaGrabada::Falla(ado::ErrorEnComando, 547, "23000", "Conflicto"));
+  gParametroAdicional = "Automatica";
+  Ejecutar(Guion("PRINT 'antes'\r\nGO\r\nUPDATE T SET X = 1\r\n"));
+  const std::string bytes = todo();
+  EXPECT_NE(bytes.find("Error 547 Conflicto"), std::string::npos) << bytes;
+  EXPECT_EQ(bytes.find("Vistas creadas"), std::string::npos) << bytes;
+}
+
 // After a script that cannot be read: "Abortar" runs nothing; "Ignorar"
 // goes on with an empty script.
 TEST_F(EjecutarGrabado, RespuestasAlFalloDeLectura) {

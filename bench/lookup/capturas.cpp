@@ -20,22 +20,6 @@
 #include "sivlib/Operador.h"
 #include "sivlib/ventanas/OperadorQt.h"
 
-namespace {
-
-bool Guardar(QWidget& ventana, const std::string& carpeta) {
-  ventana.show();
-  QApplication::processEvents();
-  const std::string archivo = carpeta + "/" + ventana.objectName().toStdString() + ".png";
-  if (!ventana.grab().save(QString::fromStdString(archivo))) {
-    std::fprintf(stderr, "no se pudo escribir %s\n", archivo.c_str());
-    return false;
-  }
-  std::printf("%s\n", archivo.c_str());
-  return true;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (argc < 3) {
     std::fprintf(stderr, "uso: capturas_consultas <demo.sqlite> <carpeta>\n");
@@ -62,7 +46,7 @@ int main(int argc, char** argv) {
   Lib_FrmCons3 ventanaLista(lista);
   // As on a usual desktop, wider than the offscreen screen the window fits itself to.
   ventanaLista.resize(980, 440);
-  bool bien = Guardar(ventanaLista, carpeta);
+  bool bien = GuardarCaptura(ventanaLista, carpeta);
 
   // The families, a group opened.
   Lib_FrmCons3TreeModelo arbol;
@@ -71,6 +55,6 @@ int main(int argc, char** argv) {
   Lib_FrmCons3Tree ventanaArbol(arbol);
   if (auto* t = ventanaArbol.findChild<QTreeWidget*>()) t->expandAll();
   ventanaArbol.resize(520, 440);
-  bien = Guardar(ventanaArbol, carpeta) && bien;
+  bien = GuardarCaptura(ventanaArbol, carpeta) && bien;
   return bien ? 0 : 1;
 }

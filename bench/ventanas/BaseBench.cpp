@@ -3,6 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,5 +33,17 @@ bool AbrirBaseDemo(const std::string& archivo) {
   }
   db.gEsAdmin = true;
   gUsuarioLogeado = "bench";
+  return true;
+}
+
+bool GuardarCaptura(QWidget& ventana, const std::string& carpeta) {
+  ventana.show();
+  QApplication::processEvents();
+  const std::string archivo = carpeta + "/" + ventana.objectName().toStdString() + ".png";
+  if (!ventana.grab().save(QString::fromStdString(archivo))) {
+    std::fprintf(stderr, "no se pudo escribir %s\n", archivo.c_str());
+    return false;
+  }
+  std::printf("%s\n", archivo.c_str());
   return true;
 }

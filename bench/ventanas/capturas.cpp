@@ -5,8 +5,6 @@
 //
 //   capturas_ventanas <demo.sqlite> <carpeta>
 #include <QApplication>
-#include <QPixmap>
-#include <QWidget>
 #include <cstdio>
 #include <string>
 
@@ -15,22 +13,6 @@
 #include "sivlib/ventanas/OperadorQt.h"
 #include "unifier/ventanas/FrmTareaProgramada.h"
 #include "unifier/ventanas/VentanaInterfaceVorna.h"
-
-namespace {
-
-bool Guardar(QWidget& ventana, const std::string& carpeta) {
-  ventana.show();
-  QApplication::processEvents();
-  const std::string archivo = carpeta + "/" + ventana.objectName().toStdString() + ".png";
-  if (!ventana.grab().save(QString::fromStdString(archivo))) {
-    std::fprintf(stderr, "no se pudo escribir %s\n", archivo.c_str());
-    return false;
-  }
-  std::printf("%s\n", archivo.c_str());
-  return true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
@@ -51,9 +33,9 @@ int main(int argc, char** argv) {
   m.FijarValor(*m.Control("chkVentas"), 1);
   m.FijarValor(*m.Control("chkStock"), 1);
   m.FijarTexto(principal.Modelo().TxtFields(3), "/srv/vorna/paquetes/");
-  bool bien = Guardar(principal, carpeta);
+  bool bien = GuardarCaptura(principal, carpeta);
 
   FrmTareaProgramada tarea;
-  bien = Guardar(tarea, carpeta) && bien;
+  bien = GuardarCaptura(tarea, carpeta) && bien;
   return bien ? 0 : 1;
 }

@@ -5,7 +5,6 @@
 //
 //   capturas_articulos <demo.sqlite> <carpeta>
 #include <QApplication>
-#include <QPixmap>
 #include <cstdio>
 #include <string>
 
@@ -36,11 +35,5 @@ int main(int argc, char** argv) {
   if (m.alEnfocar) m.alEnfocar(m.Caja("Precio"));
   QApplication::processEvents();
 
-  const std::string archivo = std::string(argv[2]) + "/FrmArtAlta.png";
-  if (!ventana.grab().save(QString::fromStdString(archivo))) {
-    std::fprintf(stderr, "no se pudo escribir %s\n", archivo.c_str());
-    return 1;
-  }
-  std::printf("%s\n", archivo.c_str());
-  return 0;
+  return GuardarCaptura(ventana, argv[2]) ? 0 : 1;
 }

@@ -11,10 +11,12 @@
 
 namespace {
 
-// Runs the tool with the arguments (already quoted for the shell) and
-// returns its exit status; its output goes to `salida`.
-int Ejecutar(const std::string& argumentos, const std::string& salida) {
-  const std::string comando = std::string("'") + UT_VORNA_DEMO + "' " + argumentos + " >'" + salida + "' 2>&1";
+// Runs the tool with the arguments (already quoted for the shell), under
+// `entorno` (an env(1) prefix) when given, and returns its exit status; its
+// output goes to `salida`.
+int Ejecutar(const std::string& argumentos, const std::string& salida, const std::string& entorno = "") {
+  const std::string comando =
+      entorno + std::string(" '") + UT_VORNA_DEMO + "' " + argumentos + " >'" + salida + "' 2>&1";
   const int estado = std::system(comando.c_str());
   return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
 }
@@ -56,6 +58,19 @@ TEST(HerramientaDemo, ArgumentosErroneosOArchivoExistente) {
   EscribirArchivo(carpeta / "b.sqlite", "otro");
   EXPECT_EQ(Ejecutar("'" + (carpeta / "b.sqlite") + "' --lineas 10", salida), 1);
   EXPECT_EQ(LeerArchivo(carpeta / "b.sqlite"), "otro");
+}
+
+// Without a display Qt would end the process with its own message; the
+// lookup window says what it needs and ends with status 6.
+TEST(HerramientaDemo, LaConsultaSinPantallaLoDice) {
+  CarpetaPrueba carpeta;
+  const std::string archivo = carpeta / "demo.sqlite";
+  const std::string salida = carpeta / "salida.txt";
+  ASSERT_EQ(Ejecutar("'" + archivo + "' --lineas 50 --clientes 5 --articulos 5", salida), 0) << LeerArchivo(salida);
+  EXPECT_EQ(Ejecutar("consulta '" + archivo + "' </dev/null", salida,
+                     "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb"),
+            6);
+  EXPECT_NE(LeerArchivo(salida).find("necesita una pantalla"), std::string::npos) << LeerArchivo(salida);
 }
 
 }  // namespace

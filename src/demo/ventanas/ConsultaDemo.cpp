@@ -15,6 +15,7 @@
 #include "sivlib/Aplicacion.h"
 #include "sivlib/Utiles.h"
 #include "sivlib/Operador.h"
+#include "sivlib/Pantalla.h"
 #include "sivlib/ventanas/OperadorQt.h"
 
 namespace demo {
@@ -26,7 +27,8 @@ const char* kUso =
     "  Abre la consulta de la tabla (por defecto los articulos con su stock) y muestra lo elegido.\n"
     "  --arbol     la consulta en arbol (por ejemplo V_TA_FAMILIAS con --campo IDFAMILIA)\n"
     "  --campo     columna cuyo valor se devuelve\n"
-    "  --casillas  una casilla por fila: se devuelven las filas marcadas\n";
+    "  --casillas  una casilla por fila: se devuelven las filas marcadas\n"
+    "Sin pantalla (DISPLAY, WAYLAND_DISPLAY o QT_QPA_PLATFORM=offscreen) termina con estado 6.\n";
 
 // The articles with their stock, coloured by stock level.
 const char* kArticulos =
@@ -96,6 +98,13 @@ int ConsultaDemo(int argc, char** argv) {
     std::fprintf(stderr, "ut_vorna_demo: no existe la base %s (creela con ut_vorna_demo %s)\n", p.archivo.c_str(),
                  p.archivo.c_str());
     return 1;
+  }
+  if (!HayPantalla()) {
+    std::fputs(
+        "ut_vorna_demo: la ventana de consulta necesita una pantalla (DISPLAY o WAYLAND_DISPLAY, o "
+        "QT_QPA_PLATFORM=offscreen)\n",
+        stderr);
+    return 6;
   }
   QApplication app(argc, argv);
   FijarOperador(std::make_shared<OperadorQt>());

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Sets everything up (packages, build) and runs every test twice: under the
 # C locale and under the users' regional setting. `scripts/test.sh --rapido`
-# runs only the first pass. The sanitizer build
-# (`-DUT_VORNA_SANITIZADORES=ON`) and the format check
-# (`scripts/formato.sh --check`) are one command each.
+# runs only the first pass. The format check (`scripts/formato.sh --check`)
+# runs first.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build"
 bash "$here/scripts/setup.sh" "$build"
+# The code's format is checked, never rewritten here.
+bash "$here/scripts/formato.sh" --check
 
 pasada() {  # <title> [env assignments...]
   local titulo=$1

@@ -1,6 +1,6 @@
 #include "sivlib/Aplicacion.h"
 
-#include "sivlib/Entorno.h"
+#include "sivlib/CarpetasPrograma.h"
 #include "sivlib/Operador.h"
 
 namespace {
@@ -12,6 +12,6 @@ std::string& Carpeta() {
 
 void FijarCarpeta(const std::string& carpeta) { Carpeta() = carpeta; }
 
-std::string CarpetaAplicacion() { return Carpeta().empty() ? CarpetaEjecutable() : Carpeta(); }
+std::string CarpetaAplicacion() { return Carpeta().empty() ? CarpetasDelProceso().aplicacion : Carpeta(); }
 
 void Restablecer() { operador().CursorOcupado(false); }

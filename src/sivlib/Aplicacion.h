@@ -5,7 +5,8 @@
 // Tells the library the application folder (with its final separator);
 // LeerValorIni looks there first for files given by bare name.
 void FijarCarpeta(const std::string& carpeta);
-// The folder last given to FijarCarpeta; the executable's folder before that.
+// The folder last given to FijarCarpeta; before that, the application folder
+// of the running executable (CarpetasPrograma.h).
 std::string CarpetaAplicacion();
 
 // Puts the screen back to normal before an error dialog: clears the busy cursor.

@@ -9,31 +9,11 @@
 
 #include "sivlib/RegistroErrores.h"
 #include "support/CarpetaPrueba.h"
+#include "support/VariableEntorno.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets an environment variable for the object's lifetime (unset when null).
-class Variable {
- public:
-  Variable(const char* nombre, const char* valor) : nombre_(nombre) {
-    const char* previo = std::getenv(nombre);
-    habia_ = previo != nullptr;
-    if (habia_) previo_ = previo;
-    if (valor) setenv(nombre, valor, 1);
-    else unsetenv(nombre);
-  }
-  ~Variable() {
-    if (habia_) setenv(nombre_, previo_.c_str(), 1);
-    else unsetenv(nombre_);
-  }
-
- private:
-  const char* nombre_;
-  bool habia_ = false;
-  std::string previo_;
-};
 
 TEST(RegistroAlternativo, LaLineaVaALaCarpetaDeEstadoDelUsuario) {
   CarpetaPrueba carpeta;
@@ -47,8 +27,8 @@ TEST(RegistroAlternativo, LaLineaVaALaCarpetaDeEstadoDelUsuario) {
   } casos[] = {{"estado", "casa", carpeta / "estado/ut_vorna"},
                {nullptr, "casa", carpeta / "casa/.local/state/ut_vorna"}};
   for (const Caso& c : casos) {
-    Variable estado("XDG_STATE_HOME", c.estado ? (carpeta / c.estado).c_str() : nullptr);
-    Variable casa("HOME", (carpeta / c.casa).c_str());
+    VariableEntorno estado("XDG_STATE_HOME", c.estado ? (carpeta / c.estado).c_str() : nullptr);
+    VariableEntorno casa("HOME", (carpeta / c.casa).c_str());
     EXPECT_EQ(registro::RutaAlternativa(log), c.carpetaEsperada + "/PXERR.LOG");
     EXPECT_TRUE(registro::Anexar(log, "linea uno"));
     EXPECT_TRUE(registro::Anexar(log, "linea dos"));
@@ -56,7 +36,7 @@ TEST(RegistroAlternativo, LaLineaVaALaCarpetaDeEstadoDelUsuario) {
     EXPECT_EQ(fs::status(c.carpetaEsperada).permissions() & fs::perms::all, fs::perms::owner_all);
   }
   // A log that can be written stays where it is.
-  Variable estado("XDG_STATE_HOME", (carpeta / "otro").c_str());
+  VariableEntorno estado("XDG_STATE_HOME", (carpeta / "otro").c_str());
   EXPECT_TRUE(registro::Anexar(carpeta / "PXERR.LOG", "aqui"));
   EXPECT_EQ(LeerArchivo(carpeta / "PXERR.LOG"), "aqui\r\n");
   EXPECT_FALSE(Existe(carpeta / "otro"));
@@ -65,8 +45,8 @@ TEST(RegistroAlternativo, LaLineaVaALaCarpetaDeEstadoDelUsuario) {
 TEST(RegistroAlternativo, SinCarpetaDeEstadoNiCasaLaLineaSePierde) {
   CarpetaPrueba carpeta;
   EscribirArchivo(carpeta / "programa", "");
-  Variable estado("XDG_STATE_HOME", nullptr);
-  Variable casa("HOME", nullptr);
+  VariableEntorno estado("XDG_STATE_HOME", nullptr);
+  VariableEntorno casa("HOME", nullptr);
   EXPECT_EQ(registro::RutaAlternativa(carpeta / "programa/PXERR.LOG"), "");
   EXPECT_FALSE(registro::Anexar(carpeta / "programa/PXERR.LOG", "x"));
 }

@@ -11,7 +11,7 @@
 #include "services/Archivos.h"
 #include "services/RegistrarAcceso.h"
 #include "sivlib/Aplicacion.h"
-#include "sivlib/Entorno.h"
+#include "sivlib/CarpetasPrograma.h"
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
 #include "sivlib/ValoresGlobales.h"
@@ -88,7 +88,11 @@ bool IniciarSesion(bool usarArchivoConexion, const std::string& textoLanzamiento
   // Nothing here is meant to throw; should the standard library do so, the
   // sequence ends where it stands, as any unexpected failure does.
   try {
-    gCarpetaAplicacion = ConBarraFinal(CarpetaEjecutable());
+    // Beside the executable in its build folder; a folder of the user for
+    // an installed program, whose own folders are not the user's to write.
+    const CarpetasPrograma carpetas = CarpetasDelProceso();
+    FijarInstalacion(carpetas.instalacion);
+    gCarpetaAplicacion = ConBarraFinal(carpetas.aplicacion);
     gArchivoAyuda = gCarpetaAplicacion + "htmlhelp/omranetplus.chm";
     gColorLetra = 0;
     gColorFondo = 0xFFFFFF;

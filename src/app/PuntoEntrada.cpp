@@ -12,7 +12,9 @@
 #include "app/Modos.h"
 #include "app/ProbarConexion.h"
 #include "app/Pantalla.h"
-#include "sivlib/Entorno.h"
+#include "sivlib/Aplicacion.h"
+#include "sivlib/CarpetasPrograma.h"
+#include "sivlib/Operador.h"
 #include "sivlib/OperadorDesatendido.h"
 #include "sivlib/Texto.h"
 #include "sivlib/Utiles.h"
@@ -33,9 +35,22 @@ std::string Cola(int argc, char** argv) {
 // error log in the application folder.
 void UsarOperadorDesatendido() {
   FijarOperador(std::make_shared<OperadorDesatendido>([] {
-    const std::string carpeta = gCarpetaAplicacion.empty() ? CarpetaEjecutable() : gCarpetaAplicacion;
+    const std::string carpeta = gCarpetaAplicacion.empty() ? CarpetaAplicacion() : gCarpetaAplicacion;
     return ConBarraFinal(carpeta) + "PXERR.LOG";
   }));
+}
+
+// An installed program whose user's folder cannot be made or written still
+// runs: its files are delivered all the same, while the log lines go to
+// their fallback and the lookup files are not kept. The operator, or the
+// task's mail, is told once why.
+void AvisarCarpetaInutil() {
+  const CarpetasPrograma carpetas = CarpetasDelProceso();
+  if (carpetas.error.empty()) return;
+  operador().Mensaje(carpetas.error +
+                         ". La configuracion (CN000pr.INI), las consultas y el registro de errores no se guardan "
+                         "alli; defina UT_VORNA_CARPETA con una carpeta propia.",
+                     botones::OK | botones::Exclamacion, "Aviso al operador");
 }
 
 constexpr const char* kOpcionProbarConexion = "--probar-conexion";
@@ -88,6 +103,7 @@ int EjecutarPrograma(int argc, char** argv, FabricaModos crearModos) {
     return estado_salida::SinVentana;
   }
 
+  AvisarCarpetaInutil();
   std::string cadena;
   const int inicio = modos->IniciarSesion(cadena);
   if (inicio != estado_salida::Exito) return inicio;

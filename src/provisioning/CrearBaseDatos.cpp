@@ -13,6 +13,7 @@
 #include "provisioning/FalloArchivo.h"
 #include "provisioning/GuionCreacion.h"
 #include "services/Archivos.h"
+#include "sivlib/CarpetasPrograma.h"
 #include "sivlib/CodigoAnsi.h"
 #include "sivlib/Operador.h"
 #include "sivlib/Texto.h"
@@ -50,7 +51,7 @@ void Reconfigurar(DB_Dll& px, const std::string& servidor, const std::string& us
 
 void CrearBaseDatos(const std::string& Servidor, const std::string& Usuario, const std::string& Clave,
                     const std::string& BaseDatos) {
-  const std::string esquema = ConBarraFinal(gCarpetaAplicacion) + kEsquemaEstadisticas;
+  const std::string esquema = ArchivoDeLectura(gCarpetaAplicacion, kEsquemaEstadisticas);
   if (!ExisteArchivo(esquema)) {
     operador().Mensaje("No se encuentra el archivo " + esquema + ", Por favor, ingrese la ruta donde se encuentra! ",
                        botones::OK, "");

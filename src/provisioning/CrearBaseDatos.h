@@ -2,8 +2,9 @@
 // Creation of the statistics database: the creation script "CDB7.SQL" is
 // written to the temporary folder and run on the main connection (which
 // stays on the new database afterwards), the statistics connection is
-// reopened on it, and the schema script "completopxe.sql" delivered beside
-// the executable is run there.
+// reopened on it, and the schema script "completopxe.sql" is run there:
+// the one in the application folder, else the installed one
+// (ArchivoDeLectura).
 #include <string>
 
 inline constexpr const char* kEsquemaEstadisticas = "completopxe.sql";

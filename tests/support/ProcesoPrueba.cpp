@@ -29,6 +29,18 @@ std::string CopiarPrograma(const std::string& carpeta, const std::string& nombre
   return copia;
 }
 
+std::string InstalarPrograma(const std::string& prefijo, const std::string& nombre) {
+  namespace fs = std::filesystem;
+  const fs::path original = ProgramaCompilado();
+  const fs::path bin = fs::path(prefijo) / "bin", datos = fs::path(prefijo) / "share" / "ut_vorna";
+  fs::create_directories(bin);
+  fs::create_directories(datos);
+  fs::copy_file(original, bin / nombre, fs::copy_options::overwrite_existing);
+  fs::copy_file(original.parent_path() / "completopxe.sql", datos / "completopxe.sql",
+                fs::copy_options::overwrite_existing);
+  return (bin / nombre).string();
+}
+
 ProcesoPrueba::~ProcesoPrueba() {
   if (Senal(SIGKILL)) Esperar(60);
 }

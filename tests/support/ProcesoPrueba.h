@@ -17,6 +17,11 @@ std::string ProgramaCompilado();
 // the machine. Returns the copy's path.
 std::string CopiarPrograma(const std::string& carpeta, const std::string& nombre);
 
+// Installs the built program as the package does, under `prefijo`:
+// "<prefijo>/bin/<nombre>" (a name of the test's own, as above) and the
+// read-only files in "<prefijo>/share/ut_vorna/". Returns the program's path.
+std::string InstalarPrograma(const std::string& prefijo, const std::string& nombre);
+
 // Exit status of a copy refused by the single-instance rule. The rule counts
 // the processes named ut_vorna and a copy under another name does not count
 // itself: two of them running elsewhere on the machine refuse it.

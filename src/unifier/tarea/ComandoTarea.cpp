@@ -49,16 +49,17 @@ std::string EtiquetaCron(const std::string& nombre) {
 }
 
 std::string EntradaCron(const std::string& nombre, const std::string& hora, const std::string& programa,
-                        const std::string& parametros) {
+                        const std::string& parametros, const std::string& carpetaAplicacion) {
   const HoraMinuto hm = LeerHora(hora).value_or(HoraMinuto{});
-  std::string entrada =
-      std::to_string(hm.minuto) + " " + std::to_string(hm.hora) + " * * * " + ParaCron(texto::Recortado(programa));
+  std::string entrada = std::to_string(hm.minuto) + " " + std::to_string(hm.hora) + " * * * ";
+  if (!carpetaAplicacion.empty()) entrada += "UT_VORNA_CARPETA=" + ParaCron(carpetaAplicacion) + " ";
+  entrada += ParaCron(texto::Recortado(programa));
   if (!texto::Recortado(parametros).empty()) entrada += " " + ParaCron(parametros);
   return entrada + " " + EtiquetaCron(nombre);
 }
 
 std::string GuionCron(const std::string& nombre, const std::string& hora, const std::string& programa,
-                      const std::string& parametros) {
+                      const std::string& parametros, const std::string& carpetaAplicacion) {
   return "#!/bin/sh\n"
          "# Daily unattended run of ut_vorna (task " +
          SinSaltos(texto::Recortado(nombre)) +
@@ -88,17 +89,18 @@ std::string GuionCron(const std::string& nombre, const std::string& hora, const 
          "  \"$TRABAJO/actual\" >\"$TRABAJO/nueva\" || exit 1\n"
          "# 3. the daily entry\n"
          "printf '%s\\n' " +
-         ComillasShell(EntradaCron(nombre, hora, programa, parametros)) +
+         ComillasShell(EntradaCron(nombre, hora, programa, parametros, carpetaAplicacion)) +
          " >>\"$TRABAJO/nueva\" || exit 1\n"
          "\"$CRONTAB\" - <\"$TRABAJO/nueva\"\n";
 }
 
 std::string TextoArchivoComando(const std::string& nombre, const std::string& hora, const std::string& proceso,
-                                const std::string& parametros) {
+                                const std::string& parametros, const std::string& carpetaAplicacion) {
 #ifdef _WIN32
+  (void)carpetaAplicacion;
   return LineasSchtasks(nombre, hora, proceso, parametros);
 #else
-  return GuionCron(nombre, hora, proceso, parametros);
+  return GuionCron(nombre, hora, proceso, parametros, carpetaAplicacion);
 #endif
 }
 

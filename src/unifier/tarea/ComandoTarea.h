@@ -31,19 +31,21 @@ std::string LineasSchtasks(const std::string& nombre, const std::string& hora, c
 std::string EtiquetaCron(const std::string& nombre);
 // The crontab entry: "MM HH * * * '<program>' '<parameters>' # ut_vorna-tarea:<name>".
 // Each "%" of the values stands outside the quotes, escaped: 'a'\%'b'.
+// With `carpetaAplicacion` the program runs with UT_VORNA_CARPETA set to it:
+// "MM HH * * * UT_VORNA_CARPETA='<folder>' '<program>' ...".
 // `hora` must be valid (HoraValida).
 std::string EntradaCron(const std::string& nombre, const std::string& hora, const std::string& programa,
-                        const std::string& parametros);
+                        const std::string& parametros, const std::string& carpetaAplicacion = "");
 // The shell script written as command file here (LF line ends, the file
 // system's encoding). It ends with a status other than 0, after a message
 // on standard error, when the crontab command is missing, the table cannot
 // be read or the new table is refused; every other line of the table stays
 // as it was.
 std::string GuionCron(const std::string& nombre, const std::string& hora, const std::string& programa,
-                      const std::string& parametros);
+                      const std::string& parametros, const std::string& carpetaAplicacion = "");
 // The command file's text for this platform.
 std::string TextoArchivoComando(const std::string& nombre, const std::string& hora, const std::string& proceso,
-                                const std::string& parametros);
+                                const std::string& parametros, const std::string& carpetaAplicacion = "");
 
 // Text quoted for the POSIX shell: 'a'\''b'.
 std::string ComillasShell(const std::string& texto);

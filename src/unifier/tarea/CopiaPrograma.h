@@ -7,7 +7,8 @@ namespace tarea {
 
 // The program file to copy: the one in the application folder (the
 // program's own folder when it runs from its build folder), else the
-// running executable itself (an installed program keeps its files apart).
+// running executable itself. An installed program is not copied
+// (ProgramaTarea.h).
 std::string ProgramaACopiar();
 
 // Copies `origen` to `destino` and makes the copy runnable. The bytes go

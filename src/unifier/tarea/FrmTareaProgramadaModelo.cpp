@@ -17,6 +17,7 @@
 #include "unifier/tarea/CopiaPrograma.h"
 #include "unifier/tarea/EjecutarCmd.h"
 #include "unifier/tarea/HoraTarea.h"
+#include "unifier/tarea/ProgramaTarea.h"
 #include "unifier/tarea/TablaCron.h"
 
 namespace tarea {
@@ -86,8 +87,7 @@ void FrmTareaProgramadaModelo::Form_Load() {
   ventana_.FijarTexto(Caja(3), Cfg(tarea::kClaveHora));
   const std::string parametros = tarea::ParametrosDesatendido();
   ventana_.FijarTexto(Caja(0), tarea::kNombreTarea);
-  ventana_.FijarTexto(Caja(2),
-                      ConBarraFinal(tarea::CarpetaParaTarea(CarpetaDestino)) + tarea::NombreArchivoPrograma() + " ");
+  ventana_.FijarTexto(Caja(2), tarea::ProgramaDeLaTarea(tarea::CarpetaParaTarea(CarpetaDestino)).programa + " ");
   ventana_.FijarTexto(Caja(1), parametros);
   if (texto::Recortado(Caja(3).texto).empty()) ventana_.FijarTexto(Caja(3), tarea::kHoraPorDefecto);
 }
@@ -120,16 +120,18 @@ bool FrmTareaProgramadaModelo::CmdAceptar_Click() {
   if (const ErrorSistema e = vorna::GrabarDato(tarea::kClaveHora, texto::Recortado(hora)); e.HayError())
     return Fallo("no se pudo guardar la hora " + texto::Recortado(hora) + " (" + e.descripcion + ")");
 
-  const std::string error =
-      tarea::CopiarPrograma(tarea::ProgramaACopiar(), ConBarraFinal(carpeta) + tarea::NombreArchivoPrograma());
-  if (!error.empty()) return Fallo(error);
-  return Registrar(ConBarraFinal(carpeta) + tarea::NombreArchivoComando());
+  const tarea::ProgramaTarea programa = tarea::ProgramaDeLaTarea(carpeta);
+  if (programa.copiar) {
+    const std::string error = tarea::CopiarPrograma(tarea::ProgramaACopiar(), programa.programa);
+    if (!error.empty()) return Fallo(error);
+  }
+  return Registrar(ConBarraFinal(carpeta) + tarea::NombreArchivoComando(), programa.carpetaAplicacion);
 }
 
-bool FrmTareaProgramadaModelo::Registrar(const std::string& comando) {
+bool FrmTareaProgramadaModelo::Registrar(const std::string& comando, const std::string& carpetaAplicacion) {
   const std::string nombre = Caja(0).texto, hora = Caja(3).texto, proceso = Caja(2).texto, parametros = Caja(1).texto;
-  if (const std::string e =
-          tarea::EscribirArchivoComando(comando, tarea::TextoArchivoComando(nombre, hora, proceso, parametros));
+  if (const std::string e = tarea::EscribirArchivoComando(
+          comando, tarea::TextoArchivoComando(nombre, hora, proceso, parametros, carpetaAplicacion));
       !e.empty())
     return Fallo(e);
   const tarea::ResultadoComando r = tarea::EjecutarComando(comando);
@@ -141,7 +143,7 @@ bool FrmTareaProgramadaModelo::Registrar(const std::string& comando) {
     return Fallo(salida.empty() ? "el archivo de comandos termino con el estado " + std::to_string(r.estado) : salida);
   std::string tabla;
   if (!tarea::LeerCrontab(tabla) ||
-      !tarea::EntradaEnTabla(tabla, tarea::EntradaCron(nombre, hora, proceso, parametros)))
+      !tarea::EntradaEnTabla(tabla, tarea::EntradaCron(nombre, hora, proceso, parametros, carpetaAplicacion)))
     return Fallo("la entrada no quedo en la tabla de cron (" + tarea::ComandoCrontab() + " -l)");
   operador().Mensaje(
       "PROCESO EJECUTADO, POR FAVOR VERIFIQUE DESDE EL PROGRAMADOR DE TAREAS DE WINDOWS, LA TAREA " + nombre,

@@ -19,7 +19,7 @@ class FrmTareaProgramadaModelo {
   // Creates the task. Returns true when the window must hide: the crontab
   // holds the task's entry. False when it stays open: an invalid time, or a
   // step that failed (the destination folder is no usable folder, the
-  // program cannot be copied, the command file cannot be written or run, or
+  // program cannot be copied (ProgramaTarea.h), the command file cannot be written or run, or
   // the entry is not in the crontab afterwards), each told to the operator.
   bool CmdAceptar_Click();
   // Shows the user's current crontab entries (the task scheduler's console).
@@ -33,7 +33,8 @@ class FrmTareaProgramadaModelo {
   // stored so when it was not). False after telling the operator why not.
   bool PrepararCarpeta(std::string& carpeta);
   // Writes the command file, runs it, removes it, and checks the crontab.
-  bool Registrar(const std::string& comando);
+  // The entry gives the program `carpetaAplicacion` when not empty.
+  bool Registrar(const std::string& comando, const std::string& carpetaAplicacion);
   // Tells the operator why the task was not created; false.
   bool Fallo(const std::string& motivo);
 

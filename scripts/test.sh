@@ -29,3 +29,6 @@ if ! locale -a 2>/dev/null | grep -qix 'es_AR.utf8' && [ -w /etc/locale.gen ]; t
   locale-gen >/dev/null
 fi
 pasada "configuracion regional $regional" LC_ALL=$regional LANG=$regional
+
+# The installed program and the Debian package, from the same build.
+bash "$here/scripts/paquete.sh" "$build"

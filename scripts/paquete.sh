@@ -2,7 +2,9 @@
 # Checks the program as the package installs it, from a build folder that
 # scripts/setup.sh made (scripts/test.sh runs it after the tests):
 #   1. `cmake --install` into a folder of its own under the build folder
-#      (a temporary folder may forbid running programs) and the layout;
+#      (a temporary folder may forbid running programs; it is used only
+#      when the user of step 2 cannot reach the build folder) and the
+#      layout;
 #   2. the installed demo tool and the installed program's unattended run,
 #      as a user who cannot write the installation: the four files arrive,
 #      the log, the lookup file and the settings file are in that user's
@@ -13,6 +15,7 @@
 # anyone else, that user with the installation made read-only.
 # Usage: scripts/paquete.sh [build-dir]   (default: build)
 set -euo pipefail
+umask 022  # the installation is readable by every user, as the package's is
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build}" && pwd)
 
@@ -25,17 +28,43 @@ paso() { echo "== paquete: $* =="; }
 cmake --build "$build" -j2 --target ut_vorna ut_vorna_demo esquema_estadisticas paginas_manual changelog_paquete \
   >/dev/null
 
-trabajo=$(mktemp -d "$build/paquete.XXXXXX")
+# The user of step 2.
 usuario=""
+trabajo=""
 limpiar() {
   local estado=$?
   [ -n "$usuario" ] && userdel "$usuario" 2>/dev/null
-  chmod -R u+w "$trabajo" 2>/dev/null
-  rm -rf "$trabajo"
+  if [ -n "$trabajo" ]; then
+    chmod -R u+w "$trabajo" 2>/dev/null
+    rm -rf "$trabajo"
+  fi
   exit "$estado"
 }
 trap limpiar EXIT
-chmod 755 "$trabajo"
+if [ "$(id -u)" -eq 0 ]; then
+  usuario=utvorna$$
+  useradd --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin --user-group "$usuario"
+  como() { runuser -u "$usuario" -- "$@"; }
+else
+  como() { "$@"; }
+fi
+quien=$(como id -un)
+
+# A folder where that user may run programs: under the build folder, unless
+# the folders above it shut the user out; then a temporary folder that
+# allows running programs.
+for base in "$build" /var/tmp /tmp; do
+  d=$(mktemp -d "$base/ut_vorna_paquete.XXXXXX") || continue
+  chmod 755 "$d"
+  cp /bin/true "$d/sonda"
+  if como "$d/sonda" 2>/dev/null; then
+    trabajo=$d
+    rm "$d/sonda"
+    break
+  fi
+  rm -rf "$d"
+done
+[ -n "$trabajo" ] || fallo "$quien no puede ejecutar programas en $build, /var/tmp ni /tmp"
 prefijo=$trabajo/prefijo
 casa=$trabajo/casa
 
@@ -57,20 +86,12 @@ gzip -dc "$prefijo/share/man/man1/ut_vorna.1.gz" | grep -q "UT_VORNA_CARPETA" ||
   fallo "la pagina del manual no nombra la carpeta de la aplicacion"
 
 # 2. The installed program, run by a user who cannot write the installation.
-if [ "$(id -u)" -eq 0 ]; then
-  usuario=utvorna$$
-  useradd --no-create-home --home-dir "$casa" --shell /usr/sbin/nologin --user-group "$usuario"
-  mkdir -m 700 "$casa"
+mkdir -m 700 "$casa"
+if [ -n "$usuario" ]; then
   chown "$usuario:" "$casa"
-  como() { runuser -u "$usuario" -- "$@"; }
 else
-  usuario=""
-  mkdir -m 700 "$casa"
   chmod -R a-w "$prefijo"
-  como() { "$@"; }
 fi
-quien=$(como id -un)
-como test -x "$prefijo/bin/ut_vorna" || fallo "$quien no llega a $prefijo (derechos de las carpetas de $build)"
 if como test -w "$prefijo/bin" || como test -w "$prefijo/share/ut_vorna"; then
   fallo "$quien puede escribir en la instalacion"
 fi

@@ -18,6 +18,7 @@
 #include "lookup/ventanas/Lib_FrmCons3.h"
 #include "lookup/ventanas/Lib_FrmCons3Tree.h"
 #include "sivlib/Operador.h"
+#include "sivlib/Regional.h"
 #include "sivlib/ventanas/OperadorQt.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   const std::string carpeta = argv[2];
   UsarPantallaOffscreen();
   QApplication app(argc, argv);
+  regional::NumerosDelProcesoEnC();  // Qt took the user's locale; the SQL text needs the decimal point
   FijarOperador(std::make_shared<OperadorQt>());
   if (!AbrirBaseDemo(argv[1])) return 1;
 

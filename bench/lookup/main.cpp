@@ -23,6 +23,7 @@
 #include "lookup/Lib_FrmCons3Modelo.h"
 #include "lookup/ventanas/Lib_FrmCons3.h"
 #include "sivlib/Utiles.h"
+#include "sivlib/Regional.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
   const int corridas = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
   UsarPantallaOffscreen();
   QApplication app(argc, argv);
+  regional::NumerosDelProcesoEnC();  // Qt took the user's locale; the SQL text needs the decimal point
   if (!AbrirBaseDemo(argv[1])) return 1;
 
   // Qt's own start (fonts, style, drawing surfaces) is paid by a first small

@@ -10,6 +10,7 @@
 
 #include "BaseBench.h"
 #include "sivlib/ValoresGlobales.h"
+#include "sivlib/Regional.h"
 #include "sivlib/ventanas/OperadorQt.h"
 #include "unifier/ventanas/FrmTareaProgramada.h"
 #include "unifier/ventanas/VentanaInterfaceVorna.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   const std::string carpeta = argv[2];
   UsarPantallaOffscreen();
   QApplication app(argc, argv);
+  regional::NumerosDelProcesoEnC();  // Qt took the user's locale; the SQL text needs the decimal point
   FijarOperador(std::make_shared<OperadorQt>());
   if (!AbrirBaseDemo(argv[1])) return 1;
   gColorFondo = 0xC0FFFF;  // the focused box's colour of a usual workstation (light yellow)

@@ -25,6 +25,7 @@
 #include "BaseBench.h"
 #include "sivlib/FechaHora.h"
 #include "sivlib/OperadorDesatendido.h"
+#include "sivlib/Regional.h"
 #include "sivlib/ventanas/OperadorQt.h"
 #include "unifier/frmInterfaceVorna.h"
 #include "unifier/ventanas/BarraBarrix.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
   const int corridas = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
   UsarPantallaOffscreen();
   QApplication app(argc, argv);
+  regional::NumerosDelProcesoEnC();  // Qt took the user's locale; the SQL text needs the decimal point
 
   const fs::path trabajo = fs::temp_directory_path() / ("bench_ventanas_" + std::to_string(getpid()));
   const std::string destino = (trabajo / "destino").string() + "/";

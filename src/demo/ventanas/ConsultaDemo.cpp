@@ -16,6 +16,7 @@
 #include "sivlib/Utiles.h"
 #include "sivlib/Operador.h"
 #include "sivlib/Pantalla.h"
+#include "sivlib/Regional.h"
 #include "sivlib/ventanas/OperadorQt.h"
 
 namespace demo {
@@ -107,6 +108,7 @@ int ConsultaDemo(int argc, char** argv) {
     return 6;
   }
   QApplication app(argc, argv);
+  regional::NumerosDelProcesoEnC();  // Qt took the user's locale; the SQL text needs the decimal point
   FijarOperador(std::make_shared<OperadorQt>());
   if (!Abrir(p.archivo)) {
     std::fprintf(stderr, "ut_vorna_demo: no se pudo abrir %s\n", p.archivo.c_str());

@@ -11,6 +11,7 @@
 #include "BaseBench.h"
 #include "articles/ventanas/FrmArtAlta.h"
 #include "sivlib/ValoresGlobales.h"
+#include "sivlib/Regional.h"
 #include "sivlib/ventanas/OperadorQt.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   }
   UsarPantallaOffscreen();
   QApplication app(argc, argv);
+  regional::NumerosDelProcesoEnC();  // Qt took the user's locale; the SQL text needs the decimal point
   FijarOperador(std::make_shared<OperadorQt>());
   if (!AbrirBaseDemo(argv[1])) return 1;
   gColorFondo = 0xC0FFFF;  // the focused box's colour of a usual workstation (light yellow)

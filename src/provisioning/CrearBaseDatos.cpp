@@ -58,7 +58,7 @@ void CrearBaseDatos(const std::string& Servidor, const std::string& Usuario, con
     return;
   }
   const std::string base = texto::Recortado(BaseDatos);
-  const std::string guion = CarpetaTemp() + kArchivoCreacion;
+  const std::string guion = ArchivoTempPropio(CarpetaTemp(), kArchivoCreacion);
   if (!EjecutarPasos({[&] { return EscribirGuion(guion, GuionCreacion(Usuario, Clave, base)); }}, Preguntar)) return;
   Ejecutar(guion);
 

@@ -3,6 +3,7 @@
 #include "provisioning/CrearLogin.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -217,6 +218,24 @@ TEST_F(CrearLoginGrabado, ElGuionDeCreacionSeReemplaza) {
   EXPECT_EQ(LeerArchivo(carpeta / "otro/destino"), "ajeno");
   EXPECT_FALSE(std::filesystem::is_symlink(carpeta / "CDB7.SQL"));
   EXPECT_EQ(LeerArchivo(carpeta / "CDB7.SQL").rfind("Create Database PX_ESTADISTICAS", 0), 0u);
+}
+
+// A creation script another user left in a folder every user shares (as
+// /tmp under cron) can neither be removed nor replaced: this user's script
+// goes to a folder of its own inside it, and the other file stays as it is.
+TEST_F(CrearLoginGrabado, ElGuionDeOtroUsuarioNoImpideLaCreacion) {
+  const std::string ajeno = carpeta / "CDB7.SQL";
+  EscribirArchivo(ajeno, "ajeno");
+  if (::chown(ajeno.c_str(), 65534, 65534) != 0) GTEST_SKIP() << "only root can give a file to another user";
+  grabacion->Responder("sp_addlogin", Nativo(15010, "The database does not exist."), 1);
+  CrearLogin(kBaseEstadisticas, kUsuarioEstadisticas, kClaveEstadisticas);
+  EXPECT_EQ(LeerArchivo(ajeno), "ajeno");
+  const std::string propia = carpeta / ("ut_vorna-" + std::to_string(::geteuid()));
+  struct stat st {};
+  ASSERT_EQ(::stat(propia.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_EQ(LeerArchivo(propia + "/CDB7.SQL").rfind("Create Database PX_ESTADISTICAS", 0), 0u);
+  EXPECT_TRUE(op->Mensajes().empty());
 }
 
 // On Oracle no SQL Server procedure is called: one user script, cut into

@@ -96,9 +96,8 @@ if como test -w "$prefijo/bin" || como test -w "$prefijo/share/ut_vorna"; then
   fallo "$quien puede escribir en la instalacion"
 fi
 # Little more than a cron job has: no display. The temporary folder is the
-# user's own: the first start writes the statistics creation script there
-# under a fixed name, and one left in /tmp by another user's run could not
-# be replaced.
+# user's own, so the check leaves nothing behind in /tmp (the first start
+# writes the statistics creation script there).
 en_casa() {
   como env -i HOME="$casa" PATH=/usr/bin:/bin LANG="${LANG:-C}" TMPDIR="$casa/tmp" \
     sh -c 'cd "$HOME" && mkdir -p "$TMPDIR" && exec "$@"' sh "$@"

@@ -6,6 +6,7 @@
 // tests use it alone. Window-state persistence works on this model.
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,10 @@ class ModeloVentana {
   // Takes a listener off; it is not called again, even when it is removed
   // while a change is being told (also by itself). Unknown ids are ignored.
   void QuitarOyente(size_t id);
+  // Expires when the model goes: a listener that may outlive it (the widget
+  // link of a window that holds its model as a member, which goes before
+  // the window's child objects) asks before taking itself off.
+  std::weak_ptr<const void> Vida() const { return vida_; }
 
  private:
   struct Suscripcion {
@@ -86,4 +91,5 @@ class ModeloVentana {
   std::deque<Suscripcion> oyentes_;
   size_t siguienteId_ = 1;
   int notificando_ = 0;
+  std::shared_ptr<const void> vida_ = std::make_shared<char>(0);
 };

@@ -24,11 +24,14 @@ void Nombrar(QWidget* w, const ControlVentana& c) {
 }
 }  // namespace
 
-VinculoModelo::VinculoModelo(ModeloVentana& modelo, QObject* padre) : QObject(padre), modelo_(modelo) {
+VinculoModelo::VinculoModelo(ModeloVentana& modelo, QObject* padre)
+    : QObject(padre), modelo_(modelo), modeloVivo_(modelo.Vida()) {
   oyente_ = modelo_.AlCambiar([this](const ControlVentana& c) { Mostrar(c); });
 }
 
-VinculoModelo::~VinculoModelo() { modelo_.QuitarOyente(oyente_); }
+VinculoModelo::~VinculoModelo() {
+  if (!modeloVivo_.expired()) modelo_.QuitarOyente(oyente_);
+}
 
 QLineEdit* VinculoModelo::Caja(ControlVentana& c, QWidget* padre, int largoMaximo) {
   auto* w = new QLineEdit(Q(c.texto), padre);

@@ -20,7 +20,9 @@ class VinculoModelo : public QObject {
  public:
   VinculoModelo(ModeloVentana& modelo, QObject* padre = nullptr);
   // The model may outlive the window (a lookup's model is read after its
-  // window closed): the link takes its listener off.
+  // window closed): the link takes its listener off. A window that holds its
+  // model as a member loses it before its child objects, this link among
+  // them: then there is no listener left to take off.
   ~VinculoModelo() override;
 
   QLineEdit* Caja(ControlVentana& c, QWidget* padre, int largoMaximo = 0);
@@ -35,6 +37,7 @@ class VinculoModelo : public QObject {
  private:
   void Mostrar(const ControlVentana& c);
   ModeloVentana& modelo_;
+  std::weak_ptr<const void> modeloVivo_;
   size_t oyente_ = 0;
   std::map<const ControlVentana*, QWidget*> widgets_;
   bool actualizando_ = false;

@@ -13,6 +13,8 @@
 #   QApplication main; otherwise a plain main without any display.
 #   BLOQUEO: tests holding the same name never run at the same time (ctest
 #   -j), e.g. those that start copies of the program, which count each other.
+#   Every test is labelled with its subsystem, the folder under tests/ that
+#   registers it, so a pass can take one layer alone (ctest -L db).
 
 function(subsistema_core name)
   cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
@@ -75,8 +77,10 @@ function(pruebas target)
   if(A_BLOQUEO)
     set(bloqueo RESOURCE_LOCK ${A_BLOQUEO})
   endif()
+  file(RELATIVE_PATH subsistema ${CMAKE_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    PROPERTIES LABELS ${subsistema}
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                ENVIRONMENT_MODIFICATION "UT_VORNA_BIN=set:$<TARGET_FILE_DIR:ut_vorna>"
                ${bloqueo})
 endfunction()

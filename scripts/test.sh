@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets everything up (packages, build) and runs every test twice: under the
-# C locale and under the users' regional setting. `scripts/test.sh --rapido`
-# runs only the first pass. The format check (`scripts/formato.sh --check`)
-# runs first.
+# C locale and under the users' regional setting; then once more built with
+# AddressSanitizer and UndefinedBehaviorSanitizer (scripts/sanitizadores.sh,
+# its own build folder). `scripts/test.sh --rapido` runs only the first
+# pass. The format check (`scripts/formato.sh --check`) runs first.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build"
@@ -32,3 +33,6 @@ pasada "configuracion regional $regional" LC_ALL=$regional LANG=$regional
 
 # The installed program and the Debian package, from the same build.
 bash "$here/scripts/paquete.sh" "$build"
+
+# Memory errors, leaks and undefined behaviour, in a build of their own.
+bash "$here/scripts/sanitizadores.sh"

@@ -39,6 +39,9 @@ std::string PreLogin() {
 }
 
 std::string Hecho() { return std::string("\xFD", 1) + std::string(12, '\0'); }
+// The acknowledgement of a cancel (attention): a DONE with its DONE_ATTN
+// status. Without it the client waits for its time-out before it closes.
+std::string AtencionAtendida() { return std::string("\xFD\x20", 2) + std::string(11, '\0'); }
 
 std::string Le(uint64_t v, int bytes) {
   std::string s;
@@ -156,7 +159,8 @@ void ServidorTdsDePrueba::Atender() {
         std::lock_guard l(m_);
         lotes_.push_back(texto);
       }
-      Enviar(fd, texto.rfind("SELECT", 0) == 0 ? Filas(filas_) : Hecho());
+      if (tipo == 0x06) Enviar(fd, AtencionAtendida());
+      else Enviar(fd, texto.rfind("SELECT", 0) == 0 ? Filas(filas_) : Hecho());
     }
   }
   close(fd);

@@ -10,7 +10,8 @@
 #      the log, the lookup file and the settings file are in that user's
 #      application folder (~/.local/share/ut_vorna);
 #   3. `cpack -G DEB`, then `dpkg-deb --info` and `--contents` (paths,
-#      owners and runtime dependencies), and lintian when it is installed.
+#      owners and runtime dependencies), and lintian (installed here when
+#      root may; without it that check is skipped with a message).
 # Run as root, step 2 uses a throwaway user, removed at the end; run by
 # anyone else, that user with the installation made read-only.
 # Usage: scripts/paquete.sh [build-dir]   (default: build)
@@ -24,6 +25,17 @@ fallo() {
   exit 1
 }
 paso() { echo "== paquete: $* =="; }
+
+# Debian's own checkers of a package and of a desktop entry, installed here
+# (not by the set-up: only this check needs them) when root may.
+checkers=()
+for p in lintian desktop-file-utils; do
+  dpkg -s "$p" >/dev/null 2>&1 || checkers+=("$p")
+done
+if [ ${#checkers[@]} -gt 0 ] && [ "$(id -u)" -eq 0 ]; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${checkers[@]}" >/dev/null ||
+    echo "paquete: no se pudieron instalar ${checkers[*]}; se revisa sin ellos" >&2
+fi
 
 cmake --build "$build" -j2 --target ut_vorna ut_vorna_demo esquema_estadisticas paginas_manual changelog_paquete \
   >/dev/null

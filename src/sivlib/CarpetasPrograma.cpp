@@ -104,7 +104,13 @@ CarpetasPrograma CarpetasDe(const std::string& rutaEjecutable) {
   return c;
 }
 
-CarpetasPrograma CarpetasDelProceso() { return CarpetasDe(RutaEjecutable()); }
+CarpetasPrograma CarpetasDelProceso() {
+  // Decided once: the start-up, its warning and every look-up of the
+  // application folder before the start-up fixes it ask the same question,
+  // and each answer would stat (and maybe create) the folders again.
+  static const CarpetasPrograma carpetas = CarpetasDe(RutaEjecutable());
+  return carpetas;
+}
 
 void FijarInstalacion(std::optional<Instalacion> instalacion) { Fijada() = std::move(instalacion); }
 

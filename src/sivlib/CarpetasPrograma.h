@@ -39,7 +39,7 @@ struct CarpetasPrograma {
 // missing, with the folders above it that are missing too, readable by its
 // owner only (it holds the log, which names servers and users).
 CarpetasPrograma CarpetasDe(const std::string& rutaEjecutable);
-// Those of the running executable.
+// Those of the running executable, decided at the first call.
 CarpetasPrograma CarpetasDelProceso();
 
 // The installation found at start-up (IniciarSesion); none before that and

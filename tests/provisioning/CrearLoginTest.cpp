@@ -48,7 +48,7 @@ RespuestaGrabada Nativo(long codigo, const std::string& descripcion) {
 class CrearLoginGrabado : public ConGrabador {
  protected:
   EsquemaJuntoAlPrograma esquema{carpeta.Ruta()};
-  VariableDePrueba path{"PATH", std::string(ABRIDOR_DE_PRUEBA) + ":/usr/bin:/bin"};
+  VariableEntorno path{"PATH", std::string(ABRIDOR_DE_PRUEBA) + ":/usr/bin:/bin"};
 };
 
 TEST_F(CrearLoginGrabado, ConElLoginEnElServidorSoloSeIntentaAgregarlo) {
@@ -183,8 +183,8 @@ TEST_F(CrearLoginGrabado, SinElGuionDeEsquemaNoSeCreaNada) {
 // TEMP of blanks: the creation script goes to the library's temporary folder.
 TEST_F(CrearLoginGrabado, TempEnBlancoUsaLaCarpetaTemporalDeLaBiblioteca) {
   std::filesystem::create_directory(carpeta / "tmp");
-  VariableDePrueba temp("TEMP", "   ");
-  VariableDePrueba tmp("TMP", carpeta / "tmp");
+  VariableEntorno temp("TEMP", "   ");
+  VariableEntorno tmp("TMP", carpeta / "tmp");
   grabacion->Responder("sp_addlogin", Nativo(15010, "The database does not exist."), 1);
   CrearLogin(kBaseEstadisticas, kUsuarioEstadisticas, kClaveEstadisticas);
   EXPECT_TRUE(Existe(carpeta / "tmp/CDB7.SQL"));
@@ -196,7 +196,7 @@ TEST_F(CrearLoginGrabado, TempEnBlancoUsaLaCarpetaTemporalDeLaBiblioteca) {
 // routine name, decides; leaving creates nothing, and the login's roles are
 // still sent.
 TEST_F(CrearLoginGrabado, GuionDeCreacionQueNoSePuedeEscribir) {
-  VariableDePrueba temp("TEMP", carpeta / "no_existe");
+  VariableEntorno temp("TEMP", carpeta / "no_existe");
   grabacion->Responder("sp_addlogin", Nativo(15010, "The database does not exist."), 1);
   op->ResponderMensaje(respuesta::Reintentar);
   op->ResponderMensaje(respuesta::Abortar);

@@ -25,8 +25,8 @@ class EjecutarGrabado : public ConGrabador {
       if (s.rfind("SELECT VALOR, valoraux", 0) != 0) lotes.push_back(s);
     return lotes;
   }
-  VariableDePrueba path{"PATH", std::string(ABRIDOR_DE_PRUEBA) + ":/usr/bin:/bin"};
-  VariableDePrueba abiertos{"UT_VORNA_ABIERTOS", carpeta / "abiertos.txt"};
+  VariableEntorno path{"PATH", std::string(ABRIDOR_DE_PRUEBA) + ":/usr/bin:/bin"};
+  VariableEntorno abiertos{"UT_VORNA_ABIERTOS", carpeta / "abiertos.txt"};
 };
 
 // True when `hecho(momento)` gives `esperado` for some second of the run.

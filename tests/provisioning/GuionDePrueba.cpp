@@ -10,18 +10,6 @@
 #include "provisioning/ArchivoErroresGuion.h"
 #include "sivlib/ValoresGlobales.h"
 
-VariableDePrueba::VariableDePrueba(const char* nombre, const std::string& valor) : nombre_(nombre) {
-  const char* v = std::getenv(nombre);
-  habia_ = v != nullptr;
-  previo_ = v ? v : "";
-  setenv(nombre, valor.c_str(), 1);
-}
-
-VariableDePrueba::~VariableDePrueba() {
-  if (habia_) setenv(nombre_.c_str(), previo_.c_str(), 1);
-  else unsetenv(nombre_.c_str());
-}
-
 EsquemaJuntoAlPrograma::EsquemaJuntoAlPrograma(const std::string& carpeta) {
   std::filesystem::copy_file(ESQUEMA_ESTADISTICAS, carpeta + "completopxe.sql");
   gCarpetaAplicacion = carpeta;

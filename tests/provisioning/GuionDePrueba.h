@@ -7,16 +7,7 @@
 #include <vector>
 
 #include "support/BaseDePrueba.h"
-
-class VariableDePrueba {
- public:
-  VariableDePrueba(const char* nombre, const std::string& valor);
-  ~VariableDePrueba();
-
- private:
-  std::string nombre_, previo_;
-  bool habia_;
-};
+#include "support/VariableEntorno.h"
 
 // The program's folder (gCarpetaAplicacion) pointed at `carpeta`, with the
 // statistics schema script as delivered in it, for the object's lifetime.
@@ -36,8 +27,8 @@ class ConGuionSqlite : public ConBaseSqlite {
   // for it, as the opener runs apart).
   std::string Abiertos(size_t esperados) const;
 
-  VariableDePrueba path{"PATH", std::string(ABRIDOR_DE_PRUEBA) + ":/usr/bin:/bin"};
-  VariableDePrueba abiertos{"UT_VORNA_ABIERTOS", carpeta / "abiertos.txt"};
+  VariableEntorno path{"PATH", std::string(ABRIDOR_DE_PRUEBA) + ":/usr/bin:/bin"};
+  VariableEntorno abiertos{"UT_VORNA_ABIERTOS", carpeta / "abiertos.txt"};
 };
 
 // The error files of a folder ("Script*.TXT").

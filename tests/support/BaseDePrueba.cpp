@@ -45,18 +45,6 @@ void EjecutarSqlite(const std::string& archivo, const std::string& sql) {
   sqlite3_close(db);
 }
 
-TempEnCarpeta::TempEnCarpeta(const std::string& carpeta) {
-  const char* v = std::getenv("TEMP");
-  habia_ = v != nullptr;
-  previo_ = v ? v : "";
-  setenv("TEMP", carpeta.c_str(), 1);
-}
-
-TempEnCarpeta::~TempEnCarpeta() {
-  if (habia_) setenv("TEMP", previo_.c_str(), 1);
-  else unsetenv("TEMP");
-}
-
 void RestablecerGlobales() {
   gParametroAdicional.clear();
   gEjecucionDesatendida = false;

@@ -15,6 +15,7 @@
 #include "db/DB_Dll.h"
 #include "db/motor/MotorGrabador.h"
 #include "support/CarpetaPrueba.h"
+#include "support/VariableEntorno.h"
 
 // Rows of a query run straight on a SQLite file (values as text, NULL as "<null>").
 using Filas = std::vector<std::vector<std::string>>;
@@ -30,14 +31,9 @@ void CerrarBases();
 // Points TEMP (the temporary folder, where the error log and the export's
 // temporary files go) at a folder for the object's lifetime; the previous
 // value comes back afterwards.
-class TempEnCarpeta {
+class TempEnCarpeta : public VariableEntorno {
  public:
-  explicit TempEnCarpeta(const std::string& carpeta);
-  ~TempEnCarpeta();
-
- private:
-  bool habia_;
-  std::string previo_;
+  explicit TempEnCarpeta(const std::string& carpeta) : VariableEntorno("TEMP", carpeta) {}
 };
 
 class ConBaseSqlite : public ::testing::Test {
